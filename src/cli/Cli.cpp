@@ -1,0 +1,158 @@
+#include "Cli.h"
+#include "admin/Orgaos.h"
+#include "core/Inicio.h"
+#include "core/Seguranca.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+#include <cstdio>
+#include <termios.h>
+#include <unistd.h>
+
+namespace cli {
+
+std::vector<Comando>& Comandos()
+{
+    static std::vector<Comando> comandos;
+    return comandos;
+}
+
+void Escreve(const QString& texto)
+{
+    std::fputs(texto.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void EscreveErro(const QString& texto)
+{
+    std::fputs(texto.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+int Uso(const Sessao& s, const QString& texto)
+{
+    EscreveErro(texto);
+    for (const Comando& c : Comandos())
+        if (c.nome == s.opcoes.comando)
+            EscreveErro(QStringLiteral("uso: lumo-cli [--programa PASTA] ") + c.uso);
+    return ErroUso;
+}
+
+int FalhaBanco(const ErroBanco& e)
+{
+    EscreveErro(QStringLiteral("Erro de banco de dados: ") + e.falha().descricao);
+    return ErroUso;
+}
+
+QString PastaModelo() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("modelo")); }
+
+void InteracaoCli::mensagem(Icone icone, const QString&, const QString& texto)
+{
+    QString t = texto;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    if (icone == Icone::Informacao) {
+        Escreve(t);
+    } else {
+        houveErro = true;
+        EscreveErro(t);
+    }
+}
+
+bool InteracaoCli::pergunta(const QString&, const QString& texto)
+{
+    QString t = texto;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    const bool sim = resposta_ > 0;
+    EscreveErro(t + (sim ? QStringLiteral(" [Sim]") : resposta_ < 0 ? QStringLiteral(" [Não]")
+                                                                     : QStringLiteral(" [Não: use --sim para confirmar]")));
+    return sim;
+}
+
+QString InteracaoCli::escolheArquivo(const QString&, const QString&, const QString&, bool) { return {}; }
+
+int Sessao::abreConfig()
+{
+    const QString config = ArquivoNaPasta(ctx.pastaPrograma, QStringLiteral("data.mdb"));
+    try {
+        ctx.BancoConfig = Banco::abre(config);
+    } catch (const ErroBanco&) {
+        EscreveErro(QStringLiteral("Ocorreu um erro na abertura do banco de dados.\n") + config
+                    + QStringLiteral(" não é um banco de configuração (use 'instalar')."));
+        return ErroUso;
+    }
+    return Ok;
+}
+
+namespace {
+QString pedeSenha()
+{
+    if (const QByteArray s = qgetenv("LUMO_SENHA"); !s.isNull())
+        return QString::fromUtf8(s);
+    if (!isatty(STDIN_FILENO))
+        return {};
+    std::fputs("Senha: ", stderr);
+    termios antes{};
+    tcgetattr(STDIN_FILENO, &antes);
+    termios sem = antes;
+    sem.c_lflag &= ~tcflag_t(ECHO);
+    tcsetattr(STDIN_FILENO, TCSANOW, &sem);
+    QTextStream in(stdin);
+    const QString senha = in.readLine();
+    tcsetattr(STDIN_FILENO, TCSANOW, &antes);
+    std::fputc('\n', stderr);
+    return senha;
+}
+} // namespace
+
+int Sessao::entra()
+{
+    if (int r = abreConfig(); r != Ok)
+        return r;
+    try {
+        const auto configurados = OrgaosConfigurados(ctx.BancoConfig);
+        const OrgaoConhecido* escolhido = nullptr;
+        for (const auto& o : configurados)
+            if (opcoes.orgao.isEmpty() ? configurados.size() == 1 : o.siglaLrf.compare(opcoes.orgao, Qt::CaseInsensitive) == 0)
+                escolhido = &o;
+        if (!escolhido) {
+            if (configurados.empty())
+                EscreveErro(QStringLiteral("Nenhum órgão configurado nesta pasta (use 'orgao adicionar')."));
+            else if (opcoes.orgao.isEmpty())
+                EscreveErro(QStringLiteral("Selecione o órgão a ser mostrado no sistema. (use --orgao)"));
+            else
+                EscreveErro(QStringLiteral("O órgão ") + opcoes.orgao + QStringLiteral(" não está configurado nesta pasta."));
+            return ErroUso;
+        }
+        EscolheOrgao(ctx, *escolhido);
+        if (configurados.size() == 1)
+            ctx.PastaOrgao.clear(); // taken automatically, as at start-up
+        ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
+        CarregaPeriodoAberto(ctx);
+        if (opcoes.usuario.isEmpty()) {
+            EscreveErro(QStringLiteral("Por favor informe sua identificação de usuário. (use --usuario)"));
+            return ErroUso;
+        }
+        const ResultadoLogin r = Identifica(ctx, opcoes.usuario.toUpper(), pedeSenha());
+        return r == ResultadoLogin::Aceito ? Ok : Recusado;
+    } catch (const ErroBanco& e) {
+        EscreveErro(QStringLiteral("Ocorreu um erro na abertura do banco de dados."));
+        return FalhaBanco(e);
+    }
+}
+
+int Sessao::entraCom(const QStringList& permissoes)
+{
+    if (int r = entra(); r != Ok)
+        return r;
+    for (const QString& p : permissoes)
+        if (!VerificaPermissao(ctx, p)) {
+            EscreveErro(QStringLiteral("Acesso Negado"));
+            return Recusado;
+        }
+    return Ok;
+}
+
+} // namespace cli

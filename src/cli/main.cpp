@@ -1,0 +1,74 @@
+#include "Cli.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+using namespace cli;
+
+namespace {
+void ajuda()
+{
+    EscreveErro(QStringLiteral("uso: lumo-cli [--programa PASTA] [--orgao CODIGO] [--usuario NOME] [--sim|--nao] [--json] COMANDO ...\n"
+                               "A senha vem da variável LUMO_SENHA ou é pedida no terminal.\nComandos:"));
+    for (const Comando& c : Comandos())
+        EscreveErro(QStringLiteral("  ") + c.uso);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    Opcoes o;
+    o.programa = QDir::currentPath();
+    while (!args.isEmpty()) {
+        const QString a = args.takeFirst();
+        auto valor = [&](QString& destino) {
+            if (args.isEmpty() || args.front().startsWith(QStringLiteral("--")))
+                return false;
+            destino = args.takeFirst();
+            return true;
+        };
+        bool ok = true;
+        if (a == QStringLiteral("--programa"))
+            ok = valor(o.programa);
+        else if (a == QStringLiteral("--orgao"))
+            ok = valor(o.orgao);
+        else if (a == QStringLiteral("--usuario"))
+            ok = valor(o.usuario);
+        else if (a == QStringLiteral("--sim"))
+            o.resposta = 1;
+        else if (a == QStringLiteral("--nao"))
+            o.resposta = -1;
+        else if (a == QStringLiteral("--json"))
+            o.json = true;
+        else if (a == QStringLiteral("--help") || a == QStringLiteral("-h") || a == QStringLiteral("ajuda")) {
+            ajuda();
+            return Ok;
+        } else if (a.startsWith(QStringLiteral("--")) && o.comando.isEmpty()) {
+            EscreveErro(QStringLiteral("Opção desconhecida: ") + a);
+            ajuda();
+            return ErroUso;
+        } else if (o.comando.isEmpty())
+            o.comando = a;
+        else
+            o.argumentos << a;
+        if (!ok) {
+            EscreveErro(QStringLiteral("A opção ") + a + QStringLiteral(" precisa de um valor."));
+            return ErroUso;
+        }
+    }
+    if (o.comando.isEmpty()) {
+        ajuda();
+        return ErroUso;
+    }
+    o.programa = QDir(o.programa).absolutePath();
+    for (const Comando& c : Comandos())
+        if (c.nome == o.comando) {
+            Sessao s(o);
+            return c.executa(s);
+        }
+    EscreveErro(QStringLiteral("Comando desconhecido: ") + o.comando);
+    ajuda();
+    return ErroUso;
+}

@@ -1,0 +1,164 @@
+#include "core/Banco.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <atomic>
+
+ErroBanco::ErroBanco(Falha f) : std::runtime_error(f.descricao.toStdString()), falha_(std::move(f)) {}
+
+namespace {
+Falha falhaDe(const QSqlError& e, const QString& origem)
+{
+    return {origem, e.nativeErrorCode().toInt(), e.text().trimmed()};
+}
+} // namespace
+
+Banco Banco::conecta(const QString& caminho, bool criar)
+{
+    if (!criar && !QFileInfo(caminho).isFile())
+        throw ErroBanco({QStringLiteral("Banco"), 3024, QStringLiteral("Arquivo não encontrado: ") + caminho});
+    static std::atomic<int> contador{0};
+    Banco b;
+    b.conexao_ = QStringLiteral("lumo-%1").arg(++contador);
+    b.caminho_ = caminho;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), b.conexao_);
+    db.setDatabaseName(caminho);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open()) {
+        const Falha f = falhaDe(db.lastError(), QStringLiteral("Banco"));
+        b.fecha();
+        throw ErroBanco(f);
+    }
+    // A file that is not a database fails here rather than at the first real query.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        const Falha f = falhaDe(q.lastError(), QStringLiteral("Banco"));
+        q = QSqlQuery();
+        b.fecha();
+        throw ErroBanco(f);
+    }
+    return b;
+}
+
+Banco Banco::abre(const QString& caminho) { return conecta(caminho, false); }
+Banco Banco::cria(const QString& caminho) { return conecta(caminho, true); }
+
+Banco::Banco(Banco&& o) noexcept : conexao_(std::move(o.conexao_)), caminho_(std::move(o.caminho_))
+{
+    o.conexao_.clear();
+}
+
+Banco& Banco::operator=(Banco&& o) noexcept
+{
+    if (this != &o) {
+        fecha();
+        conexao_ = std::move(o.conexao_);
+        caminho_ = std::move(o.caminho_);
+        o.conexao_.clear();
+    }
+    return *this;
+}
+
+Banco::~Banco() { fecha(); }
+
+void Banco::fecha()
+{
+    if (conexao_.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(conexao_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(conexao_);
+    conexao_.clear();
+}
+
+QSqlDatabase Banco::db() const { return QSqlDatabase::database(conexao_, false); }
+
+QSqlQuery Banco::executa(const QString& sql, const QVariantList& valores) const
+{
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw ErroBanco(falhaDe(q.lastError(), QStringLiteral("Banco")));
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw ErroBanco(falhaDe(q.lastError(), QStringLiteral("Banco")));
+    return q;
+}
+
+QVariant Banco::valor(const QString& sql, const QVariantList& valores) const
+{
+    QSqlQuery q = executa(sql, valores);
+    return q.next() ? q.value(0) : QVariant();
+}
+
+bool Banco::existe(const QString& sql, const QVariantList& valores) const
+{
+    QSqlQuery q = executa(sql, valores);
+    return q.next();
+}
+
+bool Banco::tabelaExiste(const QString& tabela) const
+{
+    return existe(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+                  {tabela});
+}
+
+Transacao::Transacao(const Banco& banco) : db_(banco.db())
+{
+    if (!db_.transaction())
+        throw ErroBanco(falhaDe(db_.lastError(), QStringLiteral("Transação")));
+    ativa_ = true;
+}
+
+Transacao::~Transacao()
+{
+    if (ativa_)
+        db_.rollback();
+}
+
+void Transacao::confirma()
+{
+    if (!db_.commit())
+        throw ErroBanco(falhaDe(db_.lastError(), QStringLiteral("Transação")));
+    ativa_ = false;
+}
+
+int ProximoCodigo(const Banco& banco, const QString& tabela, const QString& coluna)
+{
+    // Table and column names come from the program, never from what the user typed.
+    try {
+        QSqlQuery q = banco.executa(QStringLiteral("select max(%1) as cod from %2").arg(coluna, tabela));
+        if (!q.next())
+            return 0;
+        const QVariant cod = q.value(0);
+        return cod.isNull() ? 1 : cod.toInt() + 1;
+    } catch (const ErroBanco&) {
+        return 0;
+    }
+}
+
+QString ObtemMensagem(const Banco& banco, int codigo)
+{
+    const QVariant v = banco.valor(QStringLiteral("SELECT descricao FROM tabMensagem WHERE codigo = ?"), {codigo});
+    return v.isValid() ? v.toString() : QStringLiteral("Erro não cadastrado");
+}
+
+QString ArquivoNaPasta(const QString& pasta, const QString& nome)
+{
+    QDir dir(pasta);
+    const QString exato = dir.filePath(nome);
+    if (QFileInfo::exists(exato))
+        return exato;
+    const QStringList achados = dir.entryList({nome}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& a : achados)
+        if (a.compare(nome, Qt::CaseInsensitive) == 0)
+            return dir.filePath(a);
+    return exato;
+}
+
+bool ArquivoExiste(const QString& caminho) { return QFileInfo(caminho).isFile(); }

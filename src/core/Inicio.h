@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+struct Contexto;
+
+// Start-up of the program: date format, databases, revision, open period.
+
+// The machine's short date of today must read day/month/four-digit year.
+bool FormatoDataValido(const QString& dataCurta);
+QString MensagemFormatoData(const QString& dataCurta);
+
+enum class Abertura { Aberta, Falhou, Abandonada };
+// Opens data.mdb and the chosen body's database. With one configured body it is taken;
+// otherwise `escolheOrgao` is called (the body-choice screen, or its stand-in when no body is
+// configured), which fills CodigoOrgao/PastaDados/PastaOrgao or leaves PastaDados empty.
+Abertura AbreBancos(Contexto& ctx, const std::function<void(Contexto&)>& escolheOrgao);
+
+enum class Revisao { Continua, AtualizadorIniciado, Encerra };
+// Stamps the running revision into the body databases; when it changed, hands over to
+// "update.exe" in the program folder (absent: start-up goes on).
+// `iniciaAtualizador` starts the given program and tells whether it started.
+Revisao VerificaRevisao(Contexto& ctx, const std::function<bool(const QString&)>& iniciaAtualizador);
+
+// The earliest period that is not "FECHADO" becomes the open period (empty when none).
+void CarregaPeriodoAberto(Contexto& ctx);
+// Whether the exit should offer a backup: a missing row or a Null flag count as yes.
+bool QuerBackup(Contexto& ctx);

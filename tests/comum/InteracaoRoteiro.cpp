@@ -1,0 +1,25 @@
+#include "comum/InteracaoRoteiro.h"
+
+void InteracaoRoteiro::mensagem(Icone icone, const QString& titulo, const QString& texto)
+{
+    mensagens.append({icone, titulo, texto});
+}
+
+bool InteracaoRoteiro::pergunta(const QString& titulo, const QString& texto)
+{
+    perguntas.append({Icone::Pergunta, titulo, texto});
+    return respostas.isEmpty() ? false : respostas.takeFirst();
+}
+
+QString InteracaoRoteiro::escolheArquivo(const QString&, const QString&, const QString&, bool)
+{
+    return arquivos.isEmpty() ? QString() : arquivos.takeFirst();
+}
+
+QStringList InteracaoRoteiro::textos() const
+{
+    QStringList r;
+    for (const auto& m : mensagens)
+        r << m.texto;
+    return r;
+}
