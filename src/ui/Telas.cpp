@@ -1,0 +1,31 @@
+#include "ui/Telas.h"
+
+#include <QHash>
+
+namespace {
+QHash<QString, FabricaTela>& registro()
+{
+    static QHash<QString, FabricaTela> r;
+    return r;
+}
+} // namespace
+
+void RegistraTela(const QString& idMenu, FabricaTela fabrica) { registro().insert(idMenu, std::move(fabrica)); }
+
+const FabricaTela* TelaDoMenu(const QString& idMenu)
+{
+    const auto it = registro().constFind(idMenu);
+    return it == registro().constEnd() ? nullptr : &it.value();
+}
+
+// One line per subsystem that has screens of the menu.
+void RegistraTelasUsuarios();
+
+void RegistraTodasAsTelas()
+{
+    static bool feito = false;
+    if (feito)
+        return;
+    feito = true;
+    RegistraTelasUsuarios();
+}
