@@ -109,3 +109,10 @@ QStringList InstalaPrograma(const QString& modelo, const QString& pastaPrograma)
     }
     return feito;
 }
+
+QString MensagemOrgaoCriado(const QString& nome)
+{
+    return QStringLiteral("O programa Lumo criou uma pasta para armazenar as informações do órgão ") + nome
+        + QStringLiteral(". Para concluir a configuração, informe os dados referente ao responsável pelo órgão, "
+                         "responsável pela contabilidade e responsável pelo preenchimento das informações.");
+}

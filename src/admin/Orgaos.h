@@ -22,6 +22,9 @@ std::vector<OrgaoConhecido> OrgaosConfigurados(const Banco& config);
 // ErroBanco (nothing is left half done: the row is only written once the copy succeeded).
 QString ConfiguraOrgao(const QString& pastaPrograma, const Banco& config, const QString& siglaLrf);
 
+// What the user is told after a body's folder was created.
+QString MensagemOrgaoCriado(const QString& nome);
+
 // Makes the body the active one of the context (as the body-choice screen does).
 void EscolheOrgao(Contexto& ctx, const OrgaoConhecido& orgao);
 

@@ -1,2 +1,119 @@
+// The desktop program: start-up in the order the program has always followed, then the main
+// window's event loop.
+#include "core/Contexto.h"
+#include "core/Inicio.h"
+#include "ui/admin/FrmOrgaos.h"
+#include "ui/core/InteracaoQt.h"
+#include "ui/core/JanelaPrincipal.h"
+
 #include <QApplication>
-int main(int argc, char** argv) { QApplication a(argc, argv); return 0; }
+#include <QCommandLineParser>
+#include <QDate>
+#include <QDir>
+#include <QLocale>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QSplashScreen>
+
+namespace {
+
+// The update check runs here, before the splash; it ends the process when the user accepts a
+// download. Until the published-version check exists there is nothing to ask.
+bool VerificaAtualizacao(Contexto&) { return false; }
+
+QPixmap figuraAbertura()
+{
+    QPixmap p(460, 220);
+    p.fill(QColor(32, 74, 110));
+    QPainter g(&p);
+    g.setPen(Qt::white);
+    QFont f = g.font();
+    f.setPointSize(26);
+    f.setBold(true);
+    g.setFont(f);
+    g.drawText(QRect(0, 40, 460, 60), Qt::AlignCenter, QStringLiteral("Lumo Coleta 2012"));
+    f.setPointSize(11);
+    f.setBold(false);
+    g.setFont(f);
+    g.drawText(QRect(0, 110, 460, 30), Qt::AlignCenter, QStringLiteral("Versão ") + VersaoPrograma());
+    g.drawText(QRect(0, 160, 460, 30), Qt::AlignCenter, QStringLiteral("Abrindo os bancos de dados..."));
+    return p;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumo"));
+    QApplication::setOrganizationName(QStringLiteral("Lumo"));
+    QApplication::setApplicationVersion(VersaoPrograma());
+
+    QCommandLineParser opcoes;
+    opcoes.addOption({QStringLiteral("programa"), QStringLiteral("Pasta do programa."), QStringLiteral("PASTA")});
+    opcoes.addHelpOption();
+    opcoes.process(app);
+
+    InteracaoQt interacao;
+    Contexto ctx;
+    ctx.ui = &interacao;
+    ctx.pastaPrograma = opcoes.isSet(QStringLiteral("programa")) ? QDir(opcoes.value(QStringLiteral("programa"))).absolutePath()
+                                                                 : QApplication::applicationDirPath();
+
+    // 1. A second instance on the same program folder ends silently.
+    QLockFile trava(QDir(ctx.pastaPrograma).filePath(QStringLiteral("lumo.lck")));
+    if (!trava.tryLock(0))
+        return 0;
+
+    // 2. The machine's short date must read day/month/four-digit year.
+    const QString dataCurta = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    if (!FormatoDataValido(dataCurta)) {
+        MostraAviso(interacao, MensagemFormatoData(dataCurta));
+        return 0;
+    }
+
+    // 3. Update check.
+    if (VerificaAtualizacao(ctx))
+        return 0;
+
+    // 4. Splash while the databases open.
+    QSplashScreen abertura(figuraAbertura());
+    abertura.show();
+    app.processEvents();
+
+    // 5. Databases.
+    const Abertura aberta = AbreBancos(ctx, [&](Contexto& c) {
+        abertura.hide();
+        FrmOrgaos escolha(c);
+        if (escolha.exec() != QDialog::Accepted)
+            c.PastaDados.clear();
+    });
+    if (aberta == Abertura::Abandonada)
+        return 0;
+    if (aberta == Abertura::Falhou) {
+        abertura.hide();
+        QMessageBox::information(nullptr, TituloPrograma,
+                                 QStringLiteral("Ocorreu um erro na abertura do banco de dados.\n\nO sistema será fechado."));
+        return 0;
+    }
+
+    // 6. Revision of the databases; a new revision hands over to the updater.
+    const Revisao revisao = VerificaRevisao(ctx, [](const QString& programa) {
+        return QProcess::startDetached(programa, {}, QFileInfo(programa).absolutePath());
+    });
+    if (revisao != Revisao::Continua)
+        return 0;
+
+    // 7-8. Main window; its loading signs the user in.
+    JanelaPrincipal janela(ctx);
+    interacao.defineJanela(&janela);
+    abertura.finish(&janela);
+    janela.show();
+    if (!janela.inicia()) {
+        janela.defineConfirmaSaida(false);
+        return 0;
+    }
+    return app.exec();
+}

@@ -73,9 +73,7 @@ int orgao(Sessao& s)
         EscolheOrgao(s.ctx, configurado);
         s.ctx.BancoOrgao = Banco::abre(s.ctx.caminhoBancoOrgao());
         AplicaPadroesPrimeiraAbertura(s.ctx);
-        Escreve(QStringLiteral("O programa Lumo criou uma pasta para armazenar as informações do órgão ") + orgao->nome
-                + QStringLiteral(". Para concluir a configuração, informe os dados referente ao responsável pelo órgão, "
-                                 "responsável pela contabilidade e responsável pelo preenchimento das informações."));
+        Escreve(MensagemOrgaoCriado(orgao->nome));
         return Ok;
     } catch (const ErroBanco& e) {
         return FalhaBanco(e);
