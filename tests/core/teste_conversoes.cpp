@@ -1,0 +1,113 @@
+#include "comum/InteracaoRoteiro.h"
+#include "core/Conversoes.h"
+#include "core/Esquema.h"
+#include "core/Log.h"
+#include "core/Moeda.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(Moeda, LeTextoBrasileiroExato)
+{
+    EXPECT_EQ(Moeda::deTexto("1.234,50")->decimos(), 12345000);
+    EXPECT_EQ(Moeda::deTexto("0,0001")->decimos(), 1);
+    EXPECT_EQ(Moeda::deTexto("-10")->decimos(), -100000);
+    EXPECT_EQ(Moeda::deTexto("10-")->decimos(), -100000);
+    EXPECT_EQ(Moeda::deTexto(",5")->decimos(), 5000);
+    EXPECT_EQ(Moeda::deTexto("1,23455")->decimos(), 12346); // fifth decimal rounds half away from zero
+    EXPECT_EQ(Moeda::deTexto("92233720368547,5807")->decimos(), 922337203685475807LL);
+    for (const char* ruim : {"", "abc", "1,2,3", "1.234,5x", "-", ",", "99999999999999999999"})
+        EXPECT_FALSE(Moeda::deTexto(ruim).has_value()) << ruim;
+}
+
+TEST(Moeda, FormataComCentavosArredondados)
+{
+    EXPECT_EQ(Moeda::deDecimos(12345000).formata(), "1.234,50");
+    EXPECT_EQ(Moeda::deDecimos(-12345000).formata(), "-1.234,50");
+    EXPECT_EQ(Moeda::deDecimos(0).formata(), "0,00");
+    EXPECT_EQ(Moeda::deDecimos(50).formata(), "0,01");   // 0,005 -> 0,01
+    EXPECT_EQ(Moeda::deDecimos(49).formata(), "0,00");
+    EXPECT_EQ(Moeda::deDecimos(-49).formata(), "0,00");  // never "-0,00"
+    EXPECT_EQ(Moeda::deReais(1234567890).formata(), "1.234.567.890,00");
+    EXPECT_EQ(Moeda::deDecimos(-5).paraTextoSimples(), "-0.0005");
+    // sums stay exact where doubles would not
+    Moeda soma;
+    for (int i = 0; i < 10; ++i)
+        soma += *Moeda::deTexto("0,1");
+    EXPECT_EQ(soma, Moeda::deReais(1));
+}
+
+TEST(Conversoes, FormataValorEValorDeTexto)
+{
+    EXPECT_EQ(FormataValor("1234,5"), "1.234,50");
+    EXPECT_EQ(FormataValor("abc"), "");
+    EXPECT_EQ(FormataValor("   "), "");
+    EXPECT_EQ(FormataValor("1.000.000"), "1.000.000,00");
+    EXPECT_EQ(FormataValor("-0,339"), "-0,34");
+    EXPECT_EQ(ValorDeTexto(""), Moeda());
+    EXPECT_EQ(ValorDeTexto("R$ -1.234,50"), -*Moeda::deTexto("1234,50"));
+    EXPECT_EQ(ValorDeTexto("1.234,50-"), -*Moeda::deTexto("1234,50"));
+    EXPECT_EQ(ValorDeTexto("R$ 7,25"), *Moeda::deTexto("7,25"));
+    EXPECT_EQ(ValorDeTexto("x"), Moeda());
+}
+
+TEST(Conversoes, FormataDataMensagens)
+{
+    InteracaoRoteiro ui;
+    const QDate hoje(2012, 3, 9);
+    EXPECT_EQ(FormataData(ui, "", hoje), "");
+    EXPECT_EQ(FormataData(ui, "1/2/2012", hoje), "01/02/2012");
+    EXPECT_EQ(FormataData(ui, "01/01/1900", hoje), "01/01/1900");
+    EXPECT_EQ(FormataData(ui, "29/02/12", hoje), "29/02/2012");
+    EXPECT_TRUE(ui.mensagens.isEmpty());
+    EXPECT_EQ(FormataData(ui, "31/12/1899", hoje), "09/03/2012");
+    EXPECT_EQ(ui.ultimo(), "A Data não pode ser Antes de 1900.");
+    EXPECT_EQ(ui.mensagens.back().titulo, "Mensagem do Sistema");
+    EXPECT_EQ(FormataData(ui, "30/02/2012", hoje), "09/03/2012");
+    EXPECT_EQ(ui.ultimo(), "Data Inválida.");
+    EXPECT_EQ(FormataData(ui, "abc", hoje), "09/03/2012");
+    EXPECT_EQ(ui.mensagens.size(), 3);
+}
+
+TEST(Conversoes, PeriodosTextosEDigitos)
+{
+    EXPECT_EQ(PeriodoParaTela("201203"), "032012");
+    EXPECT_EQ(PeriodoDeTela("032012"), "201203");
+    EXPECT_EQ(PeriodoFormatado("201106"), "06/2011");
+    EXPECT_EQ(TrocaAspas("D'Ávila"), "D´Ávila");
+    EXPECT_EQ(TrocaAspas("  sem aspas  "), "  sem aspas  ");
+    EXPECT_EQ(SomenteDigitos("123.456.789-09"), "12345678909");
+    EXPECT_EQ(TextoOuPadrao(QVariant(), "x"), "x");
+    EXPECT_EQ(TextoOuPadrao(QString(""), "x"), "x");
+    EXPECT_EQ(TextoOuPadrao(QString("a"), "x"), "a");
+    EXPECT_EQ(TextoDoCampo(QVariant()), "");
+}
+
+TEST(Log, LinhaNoFormatoDoProgramaAcrescentada)
+{
+    QTemporaryDir dir;
+    const QString arq = dir.filePath("IMP.LOG");
+    const QDateTime quando(QDate(2012, 3, 9), QTime(14, 5, 33));
+    ASSERT_TRUE(GravaLog(arq, "despesa.txt", "Registro inválido", quando));
+    ASSERT_TRUE(GravaLog(arq, "despesa.txt", "Outro", quando));
+    QFile f(arq);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(f.readAll()),
+              "[09/03/2012 14:05] - Arquivo : despesa.txt - Erro : Registro inválido\n"
+              "[09/03/2012 14:05] - Arquivo : despesa.txt - Erro : Outro\n");
+    EXPECT_EQ(NomeArquivoLog("DESP", quando), "DESP090312140533.LOG");
+}
+
+TEST(Esquema, CsvComAspasNulosEComandos)
+{
+    std::vector<std::vector<bool>> vazios;
+    const auto linhas = esquema::LeCsv("a,b,c\r\n1,\"x, \"\"y\"\"\",\n2,\"\",z\n", &vazios);
+    ASSERT_EQ(linhas.size(), 3u);
+    EXPECT_EQ(linhas[1][1], "x, \"y\"");
+    EXPECT_TRUE(vazios[1][2]);   // empty unquoted: NULL
+    EXPECT_FALSE(vazios[2][1]);  // "": empty text
+    const QStringList cmds = esquema::DivideComandos("CREATE TABLE t (a TEXT DEFAULT ';'); -- x; y\nINSERT INTO t VALUES ('a;b');");
+    ASSERT_EQ(cmds.size(), 2);
+    EXPECT_TRUE(cmds[1].contains("'a;b'"));
+}

@@ -1,0 +1,133 @@
+#include "admin/Orgaos.h"
+#include "comum/BancoTeste.h"
+#include "core/Inicio.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+TEST(Inicio, FormatoDeData)
+{
+    EXPECT_TRUE(FormatoDataValido("25/03/2012"));
+    EXPECT_TRUE(FormatoDataValido("03/05/2012"));   // month-first passes on days up to 12
+    EXPECT_FALSE(FormatoDataValido("03/25/2012"));
+    EXPECT_FALSE(FormatoDataValido("25/03/12"));    // two-digit year
+    EXPECT_FALSE(FormatoDataValido("3/25/12"));
+    EXPECT_EQ(MensagemFormatoData("3/25/12"),
+              "Formato de Data Inválido, 3/25/12, Utilize o painel de Controle para alterar para dd/mm/yyyy");
+}
+
+namespace {
+void configuraTodos(ProgramaTeste& p, const QStringList& siglas)
+{
+    for (const QString& s : siglas)
+        ConfiguraOrgao(p.ctx.pastaPrograma, p.ctx.BancoConfig, s);
+}
+} // namespace
+
+TEST(Inicio, AbreBancosConformeOsOrgaosConfigurados)
+{
+    ProgramaTeste p;
+    int chamadas = 0;
+    // None configured: the stand-in choice is called; giving up ends start-up.
+    EXPECT_EQ(AbreBancos(p.ctx, [&](Contexto&) { ++chamadas; }), Abertura::Abandonada);
+    EXPECT_EQ(chamadas, 1);
+    EXPECT_TRUE(p.ctx.semOrgao);
+
+    configuraTodos(p, {"P001"});
+    EXPECT_EQ(AbreBancos(p.ctx, [&](Contexto&) { ++chamadas; }), Abertura::Aberta);
+    EXPECT_EQ(chamadas, 1);
+    EXPECT_EQ(p.ctx.CodigoOrgao, "P001");
+    EXPECT_TRUE(p.ctx.PastaOrgao.isEmpty());
+    EXPECT_TRUE(p.ctx.PastaDados.startsWith('\\') && p.ctx.PastaDados.endsWith('\\'));
+    EXPECT_TRUE(p.ctx.BancoOrgao.aberto());
+
+    // Two bodies: always the choice.
+    configuraTodos(p, {"C001"});
+    p.ctx.PastaDados.clear();
+    EXPECT_EQ(AbreBancos(p.ctx, [&](Contexto& c) {
+                  ++chamadas;
+                  for (const auto& o : OrgaosConfigurados(c.BancoConfig))
+                      if (o.siglaLrf == "C001")
+                          EscolheOrgao(c, o);
+              }),
+              Abertura::Aberta);
+    EXPECT_EQ(chamadas, 2);
+    EXPECT_EQ(p.ctx.CodigoOrgao, "C001");
+    EXPECT_FALSE(p.ctx.PastaOrgao.isEmpty());
+
+    // A damaged body database fails the opening.
+    QFile f(p.ctx.caminhoBancoOrgao());
+    p.ctx.BancoOrgao.fecha();
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    EXPECT_EQ(AbreBancos(p.ctx, [](Contexto&) {}), Abertura::Falhou);
+}
+
+TEST(Inicio, VerificaRevisaoCarimbaEChamaOAtualizador)
+{
+    ProgramaTeste p;
+    configuraTodos(p, {"P001", "C001"});
+    p.ctx.BancoOrgao = Banco::abre(ArquivoNaPasta(QDir(p.pasta()).filePath("P001"), "Lumo.mdb"));
+    p.ctx.CodigoOrgao = "P001";
+    QStringList iniciados;
+    auto inicia = [&](const QString& prog) { iniciados << prog; return true; };
+
+    // No key row: it is created with 6.0 and the running revision; no updater.
+    EXPECT_EQ(VerificaRevisao(p.ctx, inicia), Revisao::Continua);
+    QSqlQuery q = p.ctx.BancoOrgao.executa("SELECT Codigo_tabOrgaos, VersaoAtualAplicativo, RevisaoAtual FROM tabChave");
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toString(), "P001");
+    EXPECT_EQ(q.value(1).toString(), "6.0");
+    EXPECT_EQ(q.value(2).toString(), RevisaoPrograma());
+    q = QSqlQuery();
+    EXPECT_EQ(VerificaRevisao(p.ctx, inicia), Revisao::Continua);
+
+    // An older stamp: every body is stamped, then update.exe runs when it exists.
+    Banco outro = Banco::abre(ArquivoNaPasta(QDir(p.pasta()).filePath("C001"), "Lumo.mdb"));
+    outro.executa("INSERT INTO tabChave (Codigo_tabOrgaos, RevisaoAtual) VALUES ('C001', '1.9')");
+    p.ctx.BancoOrgao.executa("UPDATE tabChave SET RevisaoAtual = '1.9'");
+    EXPECT_EQ(VerificaRevisao(p.ctx, inicia), Revisao::Continua); // update.exe absent
+    EXPECT_TRUE(iniciados.isEmpty());
+    EXPECT_EQ(outro.valor("SELECT RevisaoAtual FROM tabChave").toString(), RevisaoPrograma());
+    EXPECT_EQ(p.ctx.CodigoOrgao, "P001");
+
+    QFile atualizador(QDir(p.pasta()).filePath("update.exe"));
+    ASSERT_TRUE(atualizador.open(QIODevice::WriteOnly));
+    atualizador.close();
+    p.ctx.BancoOrgao.executa("UPDATE tabChave SET RevisaoAtual = NULL");
+    EXPECT_EQ(VerificaRevisao(p.ctx, inicia), Revisao::AtualizadorIniciado);
+    ASSERT_EQ(iniciados.size(), 1);
+    EXPECT_TRUE(iniciados[0].endsWith("update.exe"));
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT RevisaoAtual FROM tabChave").toString(), RevisaoPrograma());
+
+    p.ctx.BancoOrgao.executa("UPDATE tabChave SET RevisaoAtual = '0.1'");
+    EXPECT_EQ(VerificaRevisao(p.ctx, [](const QString&) { return false; }), Revisao::Encerra);
+    EXPECT_TRUE(p.ui.ultimo().startsWith("Erro ao tentar Executar o programa de atualização."));
+}
+
+TEST(Inicio, PeriodoAbertoEPerguntaDeBackup)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    auto& b = p.ctx.BancoOrgao;
+    b.executa("DELETE FROM tabControleMovimento");
+    b.executa("INSERT INTO tabControleMovimento (BimReferencia, Situacao) VALUES ('201201', 'FECHADO'), "
+              "('201203', 'ABERTO'), ('201202', 'REABERTO')");
+    CarregaPeriodoAberto(p.ctx);
+    EXPECT_EQ(p.ctx.BimReferencia, "201202");
+    EXPECT_EQ(p.ctx.BimestreAberto, "02");
+    b.executa("UPDATE tabControleMovimento SET Situacao = 'FECHADO'");
+    CarregaPeriodoAberto(p.ctx);
+    EXPECT_EQ(p.ctx.BimReferencia, "");
+    EXPECT_EQ(p.ctx.BimestreAberto, "");
+
+    EXPECT_TRUE(QuerBackup(p.ctx));
+    b.executa("UPDATE tabChave SET backup = 0");
+    EXPECT_FALSE(QuerBackup(p.ctx));
+    b.executa("UPDATE tabChave SET backup = NULL");
+    EXPECT_TRUE(QuerBackup(p.ctx));
+    b.executa("DELETE FROM tabChave");
+    EXPECT_TRUE(QuerBackup(p.ctx));
+}

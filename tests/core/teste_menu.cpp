@@ -1,0 +1,156 @@
+#include "comum/BancoTeste.h"
+#include "core/Anexos.h"
+#include "core/Inicio.h"
+#include "core/Menu.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// A body of its own menu kind "Z", so that the tests do not depend on the delivered menus.
+void menuProprio(ProgramaTeste& p, const QString& tipo, const QString& esfera,
+                 const QList<QPair<QString, QString>>& linhas)
+{
+    auto& b = p.ctx.BancoOrgao;
+    b.executa("UPDATE tabOrgaos SET TipoMenu = ?, esfera = ? WHERE Codigo = ?", {tipo, esfera, p.ctx.CodigoOrgao});
+    b.executa("DELETE FROM tabMenu WHERE TipoMenu = ?", {tipo});
+    for (const auto& [anexo, bim] : linhas)
+        b.executa("INSERT INTO tabMenu (TipoMenu, Anexo, bimestre) VALUES (?, ?, ?)", {tipo, anexo, bim});
+}
+void abre(ProgramaTeste& p, const QString& periodo)
+{
+    p.ctx.BancoOrgao.executa("DELETE FROM tabControleMovimento");
+    p.ctx.BancoOrgao.executa("INSERT INTO tabControleMovimento (BimReferencia, Situacao) VALUES (?, 'ABERTO')", {periodo});
+    CarregaPeriodoAberto(p.ctx);
+}
+} // namespace
+
+TEST(Menu, FlagsPorBimestreEChaveDoSlot)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    menuProprio(p, "Z", "M", {{"04", "2,4,6"}, {"13", "123456"}, {"22A", "6"}, {"22B", "246"}, {"23", "3"}});
+    abre(p, "201204");
+    CalculaAnexosDoBimestre(p.ctx);
+    EXPECT_EQ(p.ctx.anexosDevidos[4], 1);
+    EXPECT_EQ(p.ctx.anexosDevidos[13], 1);
+    EXPECT_EQ(p.ctx.anexosDevidos[22], 1);   // "22A" and "22B" share slot 22; the later row decides
+    EXPECT_EQ(p.ctx.anexosDevidos[23], 0);
+    EXPECT_FALSE(p.ctx.NomeOrgao.isEmpty());
+    abre(p, "201203");
+    CalculaAnexosDoBimestre(p.ctx);
+    EXPECT_EQ(p.ctx.anexosDevidos[4], 0);
+    EXPECT_EQ(p.ctx.anexosDevidos[22], 0);
+    EXPECT_EQ(p.ctx.anexosDevidos[23], 1);
+    // A slot no row names keeps its value.
+    p.ctx.anexosDevidos[30] = 1;
+    CalculaAnexosDoBimestre(p.ctx);
+    EXPECT_EQ(p.ctx.anexosDevidos[30], 1);
+
+    EXPECT_EQ(ChaveDoSlot(1), "01");
+    EXPECT_EQ(ChaveDoSlot(22), "22A");
+    EXPECT_EQ(ChaveDoSlot(44), "44");
+    EXPECT_EQ(AnexoDoSlot(23)->numero, "22B");
+    EXPECT_EQ(AnexoDoSlot(24)->numero, "23");
+    EXPECT_EQ(AnexoDoSlot(43)->numero, "42");
+}
+
+TEST(Menu, AplicaESincroniza)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    menuProprio(p, "E", "E", {{"01", "123456"}, {"02", "246"}, {"04", "123456"}, {"33", "123456"}});
+    abre(p, "201203");
+    CalculaAnexosDoBimestre(p.ctx);
+    p.ctx.PastaOrgao.clear(); // taken automatically at start-up
+    EstadoMenus e;
+    AplicaMenuAnexos(p.ctx, e, true);
+    SincronizaMenus(e);
+    EXPECT_TRUE(e.anexo[0]);
+    EXPECT_TRUE(e.importacao[1]);
+    EXPECT_FALSE(e.anexo[1]);          // Anexo 02 is due in even bimesters only
+    EXPECT_FALSE(e.relatorio[1]);
+    EXPECT_FALSE(e.importacao[2]);
+    EXPECT_TRUE(e.anexo[3]);
+    EXPECT_TRUE(e.importacao[4]);
+    EXPECT_FALSE(e.anexo[12]);
+    EXPECT_FALSE(e.importacao[13]);
+    EXPECT_FALSE(e.anexo[29]);         // fiscal-targets group
+    for (int n = 29; n <= 37; ++n)
+        EXPECT_FALSE(e.importacao[size_t(n)]);
+    EXPECT_FALSE(e.anexo[31]);         // Anexo 40 only for municipal bodies
+    EXPECT_FALSE(e.anexo[32]);         // kinds E and G never have Anexo 42
+    EXPECT_FALSE(e.importacao[42]);
+    EXPECT_TRUE(e.importacao[97]);     // the layout documents stay
+    EXPECT_FALSE(e.anexo[14]);
+    EXPECT_TRUE(e.comprovante);        // PastaOrgao empty: the rule does not apply
+
+    // A municipal body has Anexo 40 in every bimester; the folder name VIDOVI too. Anexo 42
+    // follows no flag: it is on unless the kind is E or G.
+    menuProprio(p, "Y", "M", {{"33", "123456"}, {"43", "123456"}});
+    CalculaAnexosDoBimestre(p.ctx);
+    e = EstadoMenus();
+    AplicaMenuAnexos(p.ctx, e, true);
+    EXPECT_TRUE(e.anexo[31]);
+    EXPECT_TRUE(e.anexo[32]);
+    menuProprio(p, "Y", "E", {});
+    p.ctx.PastaOrgao = "VIDOVI";
+    AplicaMenuAnexos(p.ctx, e, false);
+    EXPECT_TRUE(e.anexo[31]);
+    // Anexo 15 off and a folder not starting "PM": the proof-of-publication entry goes off.
+    p.ctx.PastaOrgao = "C001";
+    e = EstadoMenus();
+    AplicaMenuAnexos(p.ctx, e, false);
+    EXPECT_TRUE(e.comprovante);
+    AplicaMenuAnexos(p.ctx, e, true);
+    EXPECT_FALSE(e.comprovante);
+    EstadoMenus pm;
+    p.ctx.PastaOrgao = "PM01";
+    AplicaMenuAnexos(p.ctx, pm, true);
+    EXPECT_TRUE(pm.comprovante);
+
+    // Entries of the tree follow the state.
+    EXPECT_FALSE(ItemHabilitado(*ItemDoMenu("registrar.02"), e));
+    EXPECT_TRUE(ItemHabilitado(*ItemDoMenu("arquivo.usuarios"), e));
+    EXPECT_EQ(ItemDoMenu("registrar.gerar")->permissoes, QStringList({"P03", "P04"}));
+    EXPECT_TRUE(ItemDoMenu("registrar.39")->permissoes.isEmpty());
+    EXPECT_TRUE(ItemDoMenu("registrar.27.pessoal")->permissoes.isEmpty());
+    EXPECT_EQ(ItemDoMenu("relatorios.14")->permissoes, QStringList({"P05"}));
+    EXPECT_EQ(ItemDoMenu("importacao.14")->permissoes, QStringList({"P06"}));
+}
+
+TEST(Menu, AnexosDoBimestre)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    menuProprio(p, "A", "M", {{"01", "123456"}, {"09", "3"}, {"13", "3"}, {"22A", "3"}, {"23", "6"}, {"03", "3"}});
+    p.ctx.BancoOrgao.executa("DELETE FROM tabIndice");
+    p.ctx.BancoOrgao.executa("INSERT INTO tabIndice (Anexo, descricao, alteracoes) VALUES ('01', 'Balanço', ''), "
+                             "('09', 'Projeção', 'Nova coluna'), ('13', 'Licitações', NULL), ('22A', 'RREO', ''), "
+                             "('03', 'RCL', ''), ('44', 'Unidades Gestoras', '')");
+    p.ctx.BancoOrgao.executa("CREATE TABLE tabAnexo03Movimento (campo TEXT, AnoMes TEXT, valor INTEGER)");
+    p.ctx.BancoOrgao.executa("INSERT INTO tabAnexo03Movimento VALUES ('1', '062012', 10)");
+    abre(p, "201203");
+    const auto linhas = AnexosDoBimestre(p.ctx);
+    QList<int> listados;
+    for (const auto& l : linhas)
+        listados << l.slot;
+    EXPECT_EQ(listados, QList<int>({1, 3, 9, 13, 22, 44})); // 44 forced for kind A
+    EXPECT_EQ(linhas[0].titulo, "Balanço");
+    EXPECT_EQ(linhas[0].obrigatoriedade, "Obrigatório");
+    EXPECT_EQ(linhas[2].obrigatoriedade, "Obrigatório (se ocorreu no período)");
+    EXPECT_EQ(linhas[2].alteracoes, "Nova coluna");
+    EXPECT_EQ(linhas[3].obrigatoriedade, "Obrigatório (se ocorreu no período)");
+    EXPECT_EQ(linhas[4].titulo, "RREO");
+    EXPECT_TRUE(linhas[1].preenchido);   // Anexo 03 kept by month: June is in the third bimester
+    EXPECT_FALSE(linhas[0].preenchido);  // no Anexo I table yet
+    EXPECT_TRUE(p.ui.mensagens.isEmpty());
+
+    // A key row of another body: the program tells, and still lists.
+    p.ctx.BancoOrgao.executa("UPDATE tabChave SET Codigo_tabOrgaos = 'C001'");
+    EXPECT_EQ(AnexosDoBimestre(p.ctx).size(), linhas.size());
+    ASSERT_EQ(p.ui.mensagens.size(), 1);
+    EXPECT_TRUE(p.ui.ultimo().startsWith("Ha incompatibilida dos dados do orgão, pois o mesmo esta sendo gerado para "));
+    EXPECT_TRUE(p.ui.ultimo().endsWith(" entre em contato com Vantor para maiores informações."));
+
+    EXPECT_EQ(TituloJanela(p.ctx), "Lumo Coleta 2012 - Versão : " + VersaoPrograma() + " - " + p.ctx.NomeOrgao + " - 03/2012");
+}

@@ -1,0 +1,156 @@
+#include "Capturas.h"
+#include "comum/BancoTeste.h"
+#include "core/Menu.h"
+#include "ui/admin/FrmOrgaos.h"
+#include "ui/core/FrmAnexosdoBim.h"
+#include "ui/core/FrmIdentify.h"
+#include "ui/core/JanelaPrincipal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(Login, DigitandoNaTela)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    p.ctx.UsuarioAtual.clear();
+    FrmIdentify login(p.ctx);
+    login.show();
+    QApplication::setActiveWindow(&login);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&login));
+    QLineEdit* usuario = login.campoUsuario();
+    usuario->setFocus();
+    QTest::keyClicks(usuario, "admin");
+    EXPECT_EQ(usuario->text(), "ADMIN");
+    QTest::keyClick(usuario, Qt::Key_Return);
+    EXPECT_TRUE(login.campoSenha()->hasFocus());
+    QTest::keyClicks(login.campoSenha(), "errada");
+    QTest::keyClick(login.campoSenha(), Qt::Key_Return);
+    EXPECT_EQ(p.ui.ultimo(), "Identificação de Usuário ou Senha não reconhecido(s).");
+    EXPECT_TRUE(login.isVisible());
+    EXPECT_EQ(login.result(), 0);
+    Captura(&login, "login");
+
+    login.campoSenha()->clear();
+    QTest::keyClicks(login.campoSenha(), "admin");
+    QTest::keyClick(login.campoSenha(), Qt::Key_Return);
+    EXPECT_EQ(login.result(), QDialog::Accepted);
+    EXPECT_EQ(p.ctx.UsuarioAtual, "ADMIN");
+}
+
+namespace {
+void menuDeTeste(ProgramaTeste& p)
+{
+    auto& b = p.ctx.BancoOrgao;
+    b.executa("UPDATE tabOrgaos SET TipoMenu = 'Z', esfera = 'M' WHERE Codigo = 'P001'");
+    b.executa("INSERT INTO tabMenu (TipoMenu, Anexo, bimestre) VALUES ('Z', '01', '123456'), ('Z', '02', '246'), "
+              "('Z', '14', '1'), ('Z', '29', '1')");
+}
+} // namespace
+
+TEST(JanelaPrincipal, MenusSeguemOsAnexosDevidos)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    menuDeTeste(p);
+    JanelaPrincipal janela(p.ctx);
+    janela.defineConfirmaSaida(false);
+    janela.reaplicaMenus(true);
+    EXPECT_TRUE(janela.acao("registrar.01")->isEnabled());
+    EXPECT_FALSE(janela.acao("registrar.02")->isEnabled());   // even bimesters only; 201201 is open
+    EXPECT_TRUE(janela.acao("registrar.14")->isEnabled());
+    EXPECT_TRUE(janela.acao("relatorios.14")->isEnabled());
+    EXPECT_TRUE(janela.acao("importacao.14")->isEnabled());
+    EXPECT_FALSE(janela.acao("importacao.02")->isEnabled());
+    EXPECT_FALSE(janela.acao("registrar.13")->isEnabled());
+    EXPECT_TRUE(janela.acao("registrar.28")->isEnabled());    // slot 29 governs entry 28
+    EXPECT_TRUE(janela.acao("registrar.40")->isEnabled());    // municipal body
+    EXPECT_TRUE(janela.acao("arquivo.usuarios")->isEnabled());
+    EXPECT_EQ(janela.windowTitle(), "Lumo Coleta 2012 - Versão : " + VersaoPrograma() + " - " + p.ctx.NomeOrgao + " - 01/2012");
+
+    // The captions of the menus the users know.
+    QStringList topo;
+    for (QAction* a : janela.menuBar()->actions())
+        topo << a->text();
+    EXPECT_EQ(topo, QStringList({"&Arquivo", "Re&gistrar Informações", "&Relatórios", "&Importação de Dados", "U&tilitários",
+                                 "Aj&uda"}));
+    EXPECT_EQ(janela.acao("registrar.01")->text(), "Anexo 01 - &Balanço Orçamentário");
+    EXPECT_EQ(janela.acao("registrar.gerar")->text(), "Gerar Arquivo para o &Vantor...");
+    EXPECT_EQ(janela.acao("registrar.metas")->text(), "Anexos de Metas Fiscais ");
+    EXPECT_EQ(janela.acao("arquivo.comprovante")->text(), "Envio do comprovante do envio de RREO E RGF...");
+    EXPECT_EQ(janela.acao("utilitarios.atualizar")->text(), "&Atualizar Lumo 2012...");
+    janela.show();
+    Captura(&janela, "janela_principal");
+}
+
+TEST(JanelaPrincipal, PermissaoNegadaESaida)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    p.ctx.BancoOrgao.executa("INSERT INTO tabGrupos (Codigo, Descricao, Permissoes) VALUES ('002', 'Consulta', 'P05;')");
+    p.ctx.BancoOrgao.executa("INSERT INTO tabUsuarios (Codigo, Nome, Username, Senha, Codigo_tabGrupos) "
+                             "VALUES ('002', 'Ana', 'ANA', 'x', '002')");
+    p.ctx.UsuarioAtual = "ANA";
+    JanelaPrincipal janela(p.ctx);
+    janela.executa("arquivo.usuarios");
+    EXPECT_EQ(p.ui.ultimo(), "O usuário 'ANA' não tem acesso a esta operação.");
+    EXPECT_EQ(p.ui.mensagens.back().titulo, "Acesso Negado");
+    // Generation asks P03 first: one refusal, not two.
+    p.ui.limpa();
+    janela.executa("registrar.gerar");
+    EXPECT_EQ(p.ui.mensagens.size(), 1);
+
+    // Exit: No keeps the window; Yes closes it.
+    janela.show();
+    p.ui.respostas = {false};
+    EXPECT_FALSE(janela.close());
+    EXPECT_TRUE(janela.isVisible());
+    ASSERT_EQ(p.ui.perguntas.size(), 1);
+    EXPECT_EQ(p.ui.perguntas[0].titulo, "Sair");
+    EXPECT_EQ(p.ui.perguntas[0].texto, "Deseja realmente sair do programa ?");
+    p.ui.respostas = {true};
+    EXPECT_TRUE(janela.close());
+}
+
+TEST(AnexosDoBimestre, TelaListaOsDevidos)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    menuDeTeste(p);
+    FrmAnexosdoBim tela(p.ctx);
+    EXPECT_EQ(tela.textoBimestre(), "1º bimestre do ano 2012");
+    EXPECT_EQ(tela.textoOrgao(), p.ctx.NomeOrgao);
+    QTableWidget* g = tela.grade();
+    ASSERT_EQ(g->rowCount(), 3); // slots 1, 14, 29
+    EXPECT_EQ(g->item(1, 1)->text(), "Obrigatório (se ocorreu no período)");
+    EXPECT_EQ(g->item(0, 1)->text(), "Obrigatório");
+    EXPECT_EQ(g->item(0, 2)->text(), "EmBranco");
+    tela.show();
+    Captura(&tela, "anexos_do_bimestre");
+}
+
+TEST(EscolhaOrgao, TelaAdicionaEEscolhe)
+{
+    ProgramaTeste p;
+    FrmOrgaos tela(p.ctx);
+    EXPECT_EQ(tela.windowTitle(), "Órgãos Cadastrados no Lumo Coleta 2012");
+    EXPECT_EQ(tela.lista()->count(), 0);
+    tela.findChild<QPushButton*>("cmdOk")->click();
+    EXPECT_EQ(p.ui.ultimo(), "Selecione o órgão a ser mostrado no sistema.");
+
+    EscolhaOrgao escolha(p.ctx);
+    FrmBuscaOrgao busca(escolha);
+    QTest::keyClicks(busca.filtro(), "C001");
+    EXPECT_EQ(busca.lista()->count(), 1);
+    busca.show();
+    Captura(&busca, "busca_orgao");
+    tela.show();
+    Captura(&tela, "escolha_orgao");
+}
