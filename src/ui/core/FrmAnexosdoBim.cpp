@@ -70,7 +70,9 @@ FrmAnexosdoBim::FrmAnexosdoBim(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_
     grade_->setRowCount(int(linhas_.size()));
     for (int i = 0; i < int(linhas_.size()); ++i) {
         const AnexoDevido& d = linhas_[size_t(i)];
-        grade_->setItem(i, 0, new QTableWidgetItem(d.titulo));
+        auto* titulo = new QTableWidgetItem(d.titulo);
+        titulo->setToolTip(d.titulo);
+        grade_->setItem(i, 0, titulo);
         grade_->setItem(i, 1, new QTableWidgetItem(d.obrigatoriedade));
         auto* situacao = new QTableWidgetItem(figura(d.preenchido), d.preenchido ? QStringLiteral("Preenchido")
                                                                                  : QStringLiteral("EmBranco"));
@@ -103,7 +105,7 @@ FrmAnexosdoBim::FrmAnexosdoBim(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_
     layout->addWidget(bimestre_);
     layout->addWidget(grade_, 1);
     layout->addWidget(botoes);
-    resize(980, 560);
+    resize(1080, 580);
 }
 
 QString FrmAnexosdoBim::textoOrgao() const { return orgao_->text(); }
