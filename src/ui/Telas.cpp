@@ -20,6 +20,7 @@ const FabricaTela* TelaDoMenu(const QString& idMenu)
 
 // One line per subsystem that has screens of the menu.
 void RegistraTelasUsuarios();
+void RegistraTelasAdministracao();
 
 void RegistraTodasAsTelas()
 {
@@ -28,4 +29,5 @@ void RegistraTodasAsTelas()
         return;
     feito = true;
     RegistraTelasUsuarios();
+    RegistraTelasAdministracao();
 }

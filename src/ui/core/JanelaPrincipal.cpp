@@ -35,6 +35,13 @@ JanelaPrincipal::JanelaPrincipal(Contexto& ctx, QWidget* pai) : QMainWindow(pai)
     resize(1100, 720);
 }
 
+JanelaPrincipal::~JanelaPrincipal()
+{
+    // Child screens go first, while the menus they re-apply on closing still exist.
+    encerrando_ = true;
+    qDeleteAll(area_->subWindowList());
+}
+
 void JanelaPrincipal::montaMenus()
 {
     for (const ItemMenu& item : ArvoreMenus()) {
@@ -85,6 +92,12 @@ void JanelaPrincipal::executa(const QString& id)
         if (QWidget* tela = (*fabrica)(ctx_, this)) {
             tela->setAttribute(Qt::WA_DeleteOnClose);
             QMdiSubWindow* sub = area_->addSubWindow(tela);
+            // A screen may change the open period or the body's kind: the menus follow when it closes.
+            connect(sub, &QObject::destroyed, this, [this] {
+                if (!encerrando_)
+                    reaplicaMenus();
+            });
+            sub->setAttribute(Qt::WA_DeleteOnClose);
             sub->show();
             tela->setFocus();
         }

@@ -16,6 +16,7 @@ class JanelaPrincipal : public QMainWindow {
     Q_OBJECT
 public:
     explicit JanelaPrincipal(Contexto& ctx, QWidget* pai = nullptr);
+    ~JanelaPrincipal() override;
 
     // Login, then the due annexes, then the menus. False when the login was cancelled.
     bool inicia();
@@ -50,4 +51,5 @@ private:
     QHash<QString, QMenu*> menus_;
     EstadoMenus estado_;
     bool confirmaSaida_ = true;
+    bool encerrando_ = false;
 };

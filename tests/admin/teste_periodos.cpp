@@ -1,0 +1,138 @@
+#include "admin/Periodos.h"
+#include "comum/BancoTeste.h"
+#include "core/Inicio.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Periodos : ::testing::Test {
+    ProgramaTeste p;
+    const QDate hoje{2012, 5, 14};
+    void SetUp() override
+    {
+        p.configuraOrgao("P001");
+        p.ctx.BancoOrgao.executa("DELETE FROM tabControleMovimento");
+        CarregaPeriodoAberto(p.ctx);
+    }
+    void insere(const QString& periodo, const QString& situacao)
+    {
+        p.ctx.BancoOrgao.executa("INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES (?, '2012-01-02', ?)",
+                                 {periodo, situacao});
+    }
+    QString situacao(const QString& periodo)
+    {
+        return p.ctx.BancoOrgao.valor("SELECT Situacao FROM tabControleMovimento WHERE BimReferencia = ?", {periodo}).toString();
+    }
+};
+} // namespace
+
+TEST_F(Periodos, NovoBimestre)
+{
+    // An empty table opens 201201, after the question.
+    p.ui.respostas = {false};
+    EXPECT_FALSE(AbreNovoPeriodo(p.ctx, hoje));
+    EXPECT_EQ(p.ui.perguntas.back().texto, "Confirma abertura do novo movimento (01/2012) ?");
+    EXPECT_EQ(p.ui.perguntas.back().titulo, "Novo Movimento");
+    EXPECT_FALSE(p.ctx.BancoOrgao.existe("SELECT 1 FROM tabControleMovimento"));
+    p.ui.respostas = {true};
+    EXPECT_TRUE(AbreNovoPeriodo(p.ctx, hoje));
+    EXPECT_EQ(p.ui.ultimo(), "O novo bimestre 01/2012 foi aberto com sucesso.");
+    EXPECT_EQ(p.ui.mensagens.back().titulo, "Lumo Coleta 2012");
+    EXPECT_EQ(p.ctx.BimReferencia, "201201"); // the context follows at once
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT DataAbertura FROM tabControleMovimento").toString(), "2012-05-14");
+
+    // With a period open (or reopened) the next one is refused after the question.
+    p.ui.respostas = {true};
+    EXPECT_FALSE(AbreNovoPeriodo(p.ctx, hoje));
+    EXPECT_EQ(p.ui.ultimo(), "Impossível abrir novo movimento: \rExiste bimestre em Aberto. Após a confirmação dos dados, "
+                             "feche-o, e então abra o novo movimento.");
+    EXPECT_EQ(p.ui.mensagens.back().titulo, "Erro");
+
+    // Six bimesters: refused before any question.
+    p.ctx.BancoOrgao.executa("DELETE FROM tabControleMovimento");
+    insere("201206", "FECHADO");
+    p.ui.limpa();
+    EXPECT_FALSE(AbreNovoPeriodo(p.ctx, hoje));
+    EXPECT_EQ(p.ui.ultimo(), "Impossível abrir novo bimestre, já existem 6 (seis) bimestres cadastrados");
+    EXPECT_TRUE(p.ui.perguntas.isEmpty());
+
+    // Periods of another year are ignored when the next one is computed.
+    p.ctx.BancoOrgao.executa("DELETE FROM tabControleMovimento");
+    insere("201106", "FECHADO");
+    p.ui.respostas = {true};
+    EXPECT_TRUE(AbreNovoPeriodo(p.ctx, hoje));
+    EXPECT_EQ(situacao("201201"), "ABERTO");
+}
+
+TEST_F(Periodos, NovoComBimestreReabertoERecusado)
+{
+    insere("201201", "FECHADO");
+    insere("201202", "FECHADO");
+    insere("201203", "REABERTO");
+    p.ui.respostas = {true};
+    EXPECT_FALSE(AbreNovoPeriodo(p.ctx, hoje));
+    EXPECT_TRUE(p.ui.ultimo().startsWith("Impossível abrir novo movimento: "));
+}
+
+TEST_F(Periodos, CopiaOsResponsaveisDoUltimoPeriodoAnterior)
+{
+    insere("201201", "FECHADO");
+    insere("201202", "FECHADO");
+    insere("201203", "FECHADO");
+    auto& b = p.ctx.BancoOrgao;
+    b.executa("INSERT INTO tabResponsavelInformacao (bimreferencia, cpf, nome, telefone) VALUES ('201201', '1', 'Velho', '1')");
+    b.executa("INSERT INTO tabResponsavelInformacao (bimreferencia, cpf, nome, telefone) VALUES ('201202', '2', 'Atual', '2')");
+    b.executa("INSERT INTO tabResponsavelContabilidade (bimreferencia, cpf, nome, rg) VALUES ('201201', '3', 'Contador', '99')");
+    b.executa("INSERT INTO tabResponsavelPreenchimento (bimreferencia, cpf, nome) VALUES ('201204', '4', 'Já existe')");
+    p.ui.respostas = {true};
+    ASSERT_TRUE(AbreNovoPeriodo(p.ctx, hoje));
+    EXPECT_EQ(b.valor("SELECT nome FROM tabResponsavelInformacao WHERE bimreferencia = '201204'").toString(), "Atual");
+    EXPECT_EQ(b.valor("SELECT count(*) FROM tabResponsavelInformacao WHERE bimreferencia = '201204'").toInt(), 1);
+    EXPECT_EQ(b.valor("SELECT rg FROM tabResponsavelContabilidade WHERE bimreferencia = '201204'").toString(), "99");
+    EXPECT_EQ(b.valor("SELECT count(*) FROM tabResponsavelPreenchimento WHERE bimreferencia = '201204'").toInt(), 1);
+}
+
+TEST_F(Periodos, FecharEReabrir)
+{
+    insere("201201", "FECHADO");
+    insere("201202", "ABERTO");
+    CarregaPeriodoAberto(p.ctx);
+    p.ui.respostas = {true};
+    EXPECT_FALSE(FechaPeriodo(p.ctx, "201201", hoje));
+    EXPECT_EQ(p.ui.ultimo(), "Impossível fechar: O movimento já se encontra fechado.");
+    EXPECT_EQ(p.ui.perguntas.back().texto, "Confirma fechamento do bimestre 01/2012 ?");
+    EXPECT_EQ(p.ui.perguntas.back().titulo, "Fechar Movimento");
+
+    // Reopening an open period, or a closed one while another is open, is refused.
+    p.ui.respostas = {true};
+    EXPECT_FALSE(ReabrePeriodo(p.ctx, "201202", "x", hoje));
+    EXPECT_EQ(p.ui.ultimo(), "Impossível reabrir: O movimento já se encontra aberto.");
+    p.ui.respostas = {true};
+    EXPECT_FALSE(ReabrePeriodo(p.ctx, "201201", "  ", hoje));
+    EXPECT_EQ(p.ui.ultimo(), "Impossível reabrir: O motivo de reabertura deve ser informado.");
+    p.ui.respostas = {true};
+    EXPECT_FALSE(ReabrePeriodo(p.ctx, "201201", "erro no anexo 14", hoje));
+    EXPECT_EQ(p.ui.ultimo(), "Impossível reabrir: Já existe movimento em aberto.");
+
+    p.ui.respostas = {true};
+    EXPECT_TRUE(FechaPeriodo(p.ctx, "201202", hoje));
+    EXPECT_EQ(p.ui.ultimo(), "Fechamento efetuado com sucesso.");
+    EXPECT_EQ(p.ctx.BimReferencia, "");
+    p.ui.respostas = {false};
+    EXPECT_FALSE(ReabrePeriodo(p.ctx, "201201", "erro no anexo 14", hoje));
+    EXPECT_EQ(situacao("201201"), "FECHADO");
+    p.ui.respostas = {true};
+    EXPECT_TRUE(ReabrePeriodo(p.ctx, "201201", "erro no anexo 14", hoje));
+    EXPECT_EQ(p.ui.perguntas.back().titulo, "Reabrir Movimento");
+    EXPECT_EQ(p.ui.ultimo(), "Reabertura efetuada com sucesso.\rApós correção dos dados, faça nova geração do disquete para o Vantor.");
+    EXPECT_EQ(p.ctx.BimReferencia, "201201");
+    const auto lista = ListaPeriodos(p.ctx);
+    ASSERT_EQ(lista.size(), 2u);
+    EXPECT_EQ(lista[0].BimReferencia, "201202");
+    EXPECT_EQ(lista[1].Situacao, "REABERTO");
+    EXPECT_EQ(lista[1].MotivoReabertura, "erro no anexo 14");
+    EXPECT_FALSE(lista[1].DataFechamento.isValid());
+    EXPECT_EQ(lista[1].DataReabertura, hoje);
+    EXPECT_EQ(DataParaTela(lista[1].DataFechamento), "__/__/____");
+    EXPECT_EQ(DataParaTela(hoje), "14/05/2012");
+}
