@@ -1,0 +1,215 @@
+#include "ui/core/FrmGrupos.h"
+#include "core/Contexto.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+// Free-text fields of this screen; the single quote is refused there.
+QLineEdit* campoTexto(QWidget* pai, const QString& nome, int tamanho)
+{
+    auto* c = new QLineEdit(pai);
+    c->setObjectName(nome);
+    c->setMaxLength(tamanho);
+    return c;
+}
+
+QPushButton* botao(QWidget* pai, const QString& nome, const QString& texto)
+{
+    auto* b = new QPushButton(texto, pai);
+    b->setObjectName(nome);
+    return b;
+}
+} // namespace
+
+FrmGrupos::FrmGrupos(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmGrupos"));
+    setWindowTitle(QStringLiteral("Cadastro de Grupos de Usuários"));
+
+    grade_ = new QTableWidget(0, 2, this);
+    grade_->setObjectName(QStringLiteral("Grid"));
+    grade_->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Descrição")});
+    grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade_->verticalHeader()->hide();
+    grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 8);
+    grade_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grade_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grade_->setTabKeyNavigation(false);
+    grade_->setMinimumWidth(240);
+
+    descricao_ = campoTexto(this, QStringLiteral("txtDescricao"), 50);
+    lista_ = new QListWidget(this);
+    lista_->setObjectName(QStringLiteral("lstPermissoes"));
+    lista_->setSelectionMode(QAbstractItemView::MultiSelection);
+
+    auto* campos = new QFormLayout;
+    campos->addRow(QStringLiteral("&Descrição:"), descricao_);
+    auto* rotulo = new QLabel(QStringLiteral("&Permissões:"), this);
+    rotulo->setBuddy(lista_);
+
+    auto* cmdNovo = botao(this, QStringLiteral("cmdNovo"), QStringLiteral("N&ovo"));
+    gravar_ = botao(this, QStringLiteral("cmdGravar"), QStringLiteral("G&ravar"));
+    excluir_ = botao(this, QStringLiteral("cmdExcluir"), QStringLiteral("&Excluir"));
+    auto* fechar = botao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
+    connect(cmdNovo, &QPushButton::clicked, this, &FrmGrupos::novo);
+    connect(gravar_, &QPushButton::clicked, this, &FrmGrupos::grava);
+    connect(excluir_, &QPushButton::clicked, this, &FrmGrupos::exclui);
+    connect(fechar, &QPushButton::clicked, this, &FrmGrupos::fecha);
+
+    auto* direita = new QVBoxLayout;
+    direita->addLayout(campos);
+    direita->addWidget(rotulo);
+    direita->addWidget(lista_, 1);
+    auto* meio = new QHBoxLayout;
+    meio->addWidget(grade_, 2);
+    meio->addLayout(direita, 3);
+    auto* botoes = new QHBoxLayout;
+    for (QPushButton* b : {cmdNovo, gravar_, excluir_})
+        botoes->addWidget(b);
+    botoes->addStretch();
+    botoes->addWidget(fechar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(meio);
+    layout->addLayout(botoes);
+    resize(760, 360);
+
+    connect(grade_, &QTableWidget::currentCellChanged, this, [this](int linha) { mostraGrupo(linha); });
+
+    try {
+        permissoes_ = ListaPermissoes(ctx_.BancoOrgao);
+    } catch (const ErroBanco& e) {
+        MostraErro(ctx_.interacao(), QStringLiteral("Erro ao carregar as permissões."), e.falha());
+    }
+    carregaGrupos();
+    novo();
+}
+
+void FrmGrupos::carregaGrupos(const QString& selecionar)
+{
+    try {
+        grupos_ = ListaGrupos(ctx_.BancoOrgao);
+    } catch (const ErroBanco& e) {
+        MostraErro(ctx_.interacao(), QStringLiteral("Erro ao carregar os grupos de usuários."), e.falha());
+        grupos_.clear();
+    }
+    const QSignalBlocker bloqueio(grade_);
+    grade_->clearContents();
+    grade_->setRowCount(int(grupos_.size()));
+    int escolhida = -1;
+    for (int i = 0; i < grupos_.size(); ++i) {
+        grade_->setItem(i, 0, new QTableWidgetItem(grupos_[i].codigo));
+        grade_->setItem(i, 1, new QTableWidgetItem(grupos_[i].descricao));
+        if (grupos_[i].codigo == selecionar)
+            escolhida = i;
+    }
+    grade_->setCurrentCell(escolhida, 0);
+    if (escolhida >= 0)
+        mostraGrupo(escolhida);
+}
+
+void FrmGrupos::listaPermissoes(const QList<int>& selecionadas)
+{
+    lista_->clear();
+    for (const Permissao& p : permissoes_) {
+        auto* item = new QListWidgetItem(p.descricao, lista_);
+        item->setData(Qt::UserRole, p.numero);
+        item->setSelected(selecionadas.contains(p.numero));
+    }
+}
+
+void FrmGrupos::habilita(bool editavel, bool existente)
+{
+    descricao_->setReadOnly(!editavel);
+    lista_->setEnabled(editavel);
+    gravar_->setEnabled(editavel);
+    excluir_->setEnabled(editavel && existente);
+}
+
+void FrmGrupos::mostraGrupo(int linha)
+{
+    if (linha < 0 || linha >= grupos_.size())
+        return;
+    const Grupo& g = grupos_[linha];
+    codigo_ = g.codigo;
+    descricao_->setText(g.descricao);
+    if (!GrupoEditavel(g.codigo)) {
+        // The predefined group holds every permission and cannot be changed.
+        lista_->clear();
+        auto* item = new QListWidgetItem(TextoPermissaoTotal, lista_);
+        item->setSelected(true);
+        habilita(false, true);
+        return;
+    }
+    habilita(true, true);
+    listaPermissoes(PermissoesDoGrupo(ctx_, g, permissoes_));
+}
+
+void FrmGrupos::novo()
+{
+    {
+        const QSignalBlocker bloqueio(grade_);
+        grade_->clearSelection();
+        grade_->setCurrentCell(-1, 0);
+    }
+    codigo_.clear();
+    descricao_->clear();
+    listaPermissoes({});
+    habilita(true, false);
+    descricao_->setFocus();
+}
+
+void FrmGrupos::grava()
+{
+    DadosGrupo d{codigo_, descricao_->text(), {}};
+    for (int i = 0; i < lista_->count(); ++i)
+        if (lista_->item(i)->isSelected())
+            d.selecionadas << lista_->item(i)->data(Qt::UserRole).toInt();
+    const GravacaoGrupo r = GravaGrupo(ctx_, d);
+    if (r.gravado)
+        carregaGrupos(r.codigo);
+    else if (r.campo == CampoGrupo::Descricao)
+        descricao_->setFocus();
+    else if (r.campo == CampoGrupo::Permissoes)
+        lista_->setFocus();
+}
+
+void FrmGrupos::exclui()
+{
+    if (ExcluiGrupo(ctx_, codigo_, descricao_->text())) {
+        carregaGrupos();
+        novo();
+    }
+}
+
+void FrmGrupos::fecha()
+{
+    // Shown inside the main window, the editor closes the child window that holds it.
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            sub->close();
+            return;
+        }
+    close();
+}
+
+void FrmGrupos::keyPressEvent(QKeyEvent* evento)
+{
+    // Enter moves to the next field, as Tab does.
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        focusNextChild();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
+}

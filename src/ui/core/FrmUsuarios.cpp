@@ -1,0 +1,238 @@
+#include "ui/core/FrmUsuarios.h"
+#include "core/Contexto.h"
+#include "ui/core/FrmAlteraSenha.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+// Free-text fields of this screen; the single quote is refused there.
+QLineEdit* campoTexto(QWidget* pai, const QString& nome, int tamanho)
+{
+    auto* c = new QLineEdit(pai);
+    c->setObjectName(nome);
+    c->setMaxLength(tamanho);
+    return c;
+}
+
+QPushButton* botao(QWidget* pai, const QString& nome, const QString& texto)
+{
+    auto* b = new QPushButton(texto, pai);
+    b->setObjectName(nome);
+    return b;
+}
+} // namespace
+
+FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmUsuarios"));
+    setWindowTitle(QStringLiteral("Cadastro de Usuários"));
+
+    grade_ = new QTableWidget(0, 3, this);
+    grade_->setObjectName(QStringLiteral("Grid"));
+    grade_->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Nome"), QStringLiteral("Usuário")});
+    grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade_->verticalHeader()->hide();
+    grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 8);
+    grade_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grade_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grade_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    grade_->setTabKeyNavigation(false);
+    grade_->setMinimumWidth(330);
+
+    codigo_ = campoTexto(this, QStringLiteral("txtCodigo"), 3);
+    codigo_->setReadOnly(true);
+    codigo_->setFocusPolicy(Qt::NoFocus);
+    codigo_->setMaximumWidth(60);
+    nome_ = campoTexto(this, QStringLiteral("txtNome"), 50);
+    username_ = campoTexto(this, QStringLiteral("txtUsername"), 20);
+    // Every typed character of the user name is shown in upper case.
+    connect(username_, &QLineEdit::textEdited, this, [this](const QString& t) {
+        const int pos = username_->cursorPosition();
+        username_->setText(t.toUpper());
+        username_->setCursorPosition(pos);
+    });
+    senha_ = campoTexto(this, QStringLiteral("txtSenha"), 20);
+    senha_->setEchoMode(QLineEdit::Password);
+    grupo_ = new QComboBox(this);
+    grupo_->setObjectName(QStringLiteral("cmbGrupo"));
+    grupo_->setMinimumContentsLength(24);
+
+    auto* campos = new QFormLayout;
+    campos->addRow(QStringLiteral("Código:"), codigo_);
+    campos->addRow(QStringLiteral("&Nome:"), nome_);
+    campos->addRow(QStringLiteral("&Identificação do Usuário:"), username_);
+    campos->addRow(QStringLiteral("&Senha:"), senha_);
+    campos->addRow(QStringLiteral("&Grupo:"), grupo_);
+
+    auto* cmdNovo = botao(this, QStringLiteral("cmdNovo"), QStringLiteral("N&ovo"));
+    auto* gravar = botao(this, QStringLiteral("cmdGravar"), QStringLiteral("G&ravar"));
+    excluir_ = botao(this, QStringLiteral("cmdExcluir"), QStringLiteral("&Excluir"));
+    alteraSenha_ = botao(this, QStringLiteral("cmdAlterarSenha"), QStringLiteral("&Alterar Senha"));
+    auto* fechar = botao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
+    connect(cmdNovo, &QPushButton::clicked, this, &FrmUsuarios::novo);
+    connect(gravar, &QPushButton::clicked, this, &FrmUsuarios::grava);
+    connect(excluir_, &QPushButton::clicked, this, &FrmUsuarios::exclui);
+    connect(alteraSenha_, &QPushButton::clicked, this, &FrmUsuarios::alteraSenha);
+    connect(fechar, &QPushButton::clicked, this, &FrmUsuarios::fecha);
+
+    auto* direita = new QVBoxLayout;
+    direita->addLayout(campos);
+    direita->addStretch();
+    auto* meio = new QHBoxLayout;
+    meio->addWidget(grade_, 1);
+    meio->addLayout(direita, 1);
+    auto* botoes = new QHBoxLayout;
+    for (QPushButton* b : {cmdNovo, gravar, excluir_, alteraSenha_})
+        botoes->addWidget(b);
+    botoes->addStretch();
+    botoes->addWidget(fechar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(meio);
+    layout->addLayout(botoes);
+    resize(760, 320);
+
+    connect(grade_, &QTableWidget::currentCellChanged, this, [this](int linha) { mostraUsuario(linha); });
+
+    carregaGrupos();
+    carregaUsuarios();
+    novo();
+}
+
+void FrmUsuarios::carregaGrupos()
+{
+    grupo_->clear();
+    try {
+        for (const Grupo& g : ListaGrupos(ctx_.BancoOrgao))
+            grupo_->addItem(g.descricao, g.codigo);
+    } catch (const ErroBanco& e) {
+        MostraErro(ctx_.interacao(), QStringLiteral("Erro ao carregar os grupos de usuários."), e.falha());
+    }
+    grupo_->setCurrentIndex(-1);
+}
+
+void FrmUsuarios::carregaUsuarios(const QString& selecionar)
+{
+    try {
+        usuarios_ = ListaUsuarios(ctx_.BancoOrgao);
+    } catch (const ErroBanco& e) {
+        MostraErro(ctx_.interacao(), QStringLiteral("Erro ao carregar os usuários."), e.falha());
+        usuarios_.clear();
+    }
+    const QSignalBlocker bloqueio(grade_);
+    grade_->clearContents();
+    grade_->setRowCount(int(usuarios_.size()));
+    int escolhida = -1;
+    for (int i = 0; i < usuarios_.size(); ++i) {
+        const Usuario& u = usuarios_[i];
+        grade_->setItem(i, 0, new QTableWidgetItem(u.codigo));
+        grade_->setItem(i, 1, new QTableWidgetItem(u.nome));
+        grade_->setItem(i, 2, new QTableWidgetItem(u.username));
+        if (u.codigo == selecionar)
+            escolhida = i;
+    }
+    grade_->setCurrentCell(escolhida, 0);
+    if (escolhida >= 0)
+        mostraUsuario(escolhida);
+}
+
+void FrmUsuarios::mostraUsuario(int linha)
+{
+    if (linha < 0 || linha >= usuarios_.size())
+        return;
+    const Usuario& u = usuarios_[linha];
+    codigo_->setText(u.codigo);
+    nome_->setText(u.nome);
+    username_->setText(u.username);
+    senha_->setText(SenhaOculta);
+    senha_->setReadOnly(true);
+    grupo_->setCurrentIndex(grupo_->findData(u.codigoGrupo));
+    excluir_->setEnabled(true);
+    alteraSenha_->setEnabled(true);
+}
+
+void FrmUsuarios::novo()
+{
+    {
+        const QSignalBlocker bloqueio(grade_);
+        grade_->clearSelection();
+        grade_->setCurrentCell(-1, 0);
+    }
+    for (QLineEdit* c : {codigo_, nome_, username_, senha_})
+        c->clear();
+    senha_->setReadOnly(false);
+    grupo_->setCurrentIndex(-1);
+    excluir_->setEnabled(false);
+    alteraSenha_->setEnabled(false);
+    nome_->setFocus();
+}
+
+void FrmUsuarios::grava()
+{
+    const GravacaoUsuario r = GravaUsuario(
+        ctx_, {codigo_->text(), nome_->text(), username_->text(), senha_->text(), grupo_->currentData().toString()});
+    if (r.gravado)
+        carregaUsuarios(r.codigo);
+    else
+        focaCampo(r.campo);
+}
+
+void FrmUsuarios::focaCampo(CampoUsuario campo)
+{
+    switch (campo) {
+    case CampoUsuario::Nome: nome_->setFocus(); break;
+    case CampoUsuario::Username: username_->setFocus(); break;
+    case CampoUsuario::Senha: (senha_->isReadOnly() ? static_cast<QWidget*>(alteraSenha_) : senha_)->setFocus(); break;
+    case CampoUsuario::Grupo: grupo_->setFocus(); break;
+    case CampoUsuario::Nenhum: break;
+    }
+}
+
+void FrmUsuarios::exclui()
+{
+    if (ExcluiUsuario(ctx_, codigo_->text(), nome_->text())) {
+        carregaUsuarios();
+        novo();
+    }
+}
+
+void FrmUsuarios::alteraSenha()
+{
+    if (codigo_->text().isEmpty())
+        return;
+    auto* dialogo = new FrmAlteraSenha(ctx_, codigo_->text(), username_->text(), this);
+    dialogo->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogo, &QDialog::accepted, this, [this, dialogo] { senha_->setText(dialogo->novaSenha()); });
+    dialogo->open();
+}
+
+void FrmUsuarios::fecha()
+{
+    // Shown inside the main window, the editor closes the child window that holds it.
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            sub->close();
+            return;
+        }
+    close();
+}
+
+void FrmUsuarios::keyPressEvent(QKeyEvent* evento)
+{
+    // Enter moves to the next field, as Tab does.
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        focusNextChild();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
+}

@@ -1,0 +1,84 @@
+#include "ui/reports/FrmConsultaGeral.h"
+#include "core/Banco.h"
+#include "core/Contexto.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+FrmConsultaGeral::FrmConsultaGeral(Contexto& ctx, const QString& tabela, const QString& filtro,
+                                   const QString& titulo, QWidget* pai)
+    : QDialog(pai), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmConsultaGeral"));
+    setWindowTitle(titulo);
+    setModal(true);
+
+    grade_ = new QTableWidget(0, 2, this);
+    grade_->setObjectName(QStringLiteral("Grid"));
+    grade_->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Descrição")});
+    grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade_->setWordWrap(false);
+    grade_->verticalHeader()->hide();
+    grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 8);
+    grade_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grade_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grade_->setTabKeyNavigation(false);
+    connect(grade_, &QTableWidget::cellDoubleClicked, this, &FrmConsultaGeral::confirma);
+
+    auto* botoes = new QDialogButtonBox(this);
+    QPushButton* ok = botoes->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOk"));
+    ok->setDefault(true);   // Enter on the grid takes the selected row
+    QPushButton* fechar = botoes->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
+    fechar->setObjectName(QStringLiteral("cmdFechar"));
+    connect(ok, &QPushButton::clicked, this, &FrmConsultaGeral::confirma);
+    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grade_);
+    layout->addWidget(botoes);
+    resize(620, 420);
+
+    carrega(tabela, filtro);
+    grade_->setFocus();
+}
+
+void FrmConsultaGeral::carrega(const QString& tabela, const QString& filtro)
+{
+    resultado_ = {};
+    ctx_.interacao().cursorOcupado();
+    try {
+        itens_ = ConsultaGeral(ctx_.BancoOrgao, tabela, filtro);
+    } catch (const ErroBanco& e) {
+        MostraErro(ctx_.interacao(), QStringLiteral("Erro ao carregar a consulta."), e.falha());
+        itens_.clear();
+    }
+    grade_->setRowCount(int(itens_.size()));
+    for (int i = 0; i < itens_.size(); ++i) {
+        grade_->setItem(i, 0, new QTableWidgetItem(itens_[i].codigo));
+        grade_->setItem(i, 1, new QTableWidgetItem(itens_[i].descricao));
+    }
+    ctx_.interacao().cursorNormal();
+}
+
+void FrmConsultaGeral::confirma()
+{
+    const auto linhas = grade_->selectionModel()->selectedRows();
+    if (linhas.isEmpty())
+        return;
+    resultado_ = ResultadoConsulta::de(itens_.at(linhas.first().row()));
+    accept();
+}
+
+ResultadoConsulta FrmConsultaGeral::consulta(Contexto& ctx, const QString& tabela, const QString& filtro,
+                                             const QString& titulo, QWidget* pai)
+{
+    FrmConsultaGeral dialogo(ctx, tabela, filtro, titulo, pai);
+    dialogo.exec();
+    return dialogo.resultado();
+}
