@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class Interacao;
+
+// File copy and the compressed ".lrf" files (a zip archive holding one database file).
+
+// Tells how far a long job went; returning false aborts it.
+using Progresso = std::function<bool(qint64 feito, qint64 total)>;
+
+// Copies one file, replacing the target only once the whole copy is written. On failure or
+// abort shows "Operação de cópia falhou." (title "Erro") and returns false.
+bool CopiaArquivo(Interacao& ui, const QString& origem, const QString& destino, const Progresso& progresso = {});
+
+// Compresses `origem` into the archive `destino`, as a single entry named `nomeEntrada`.
+// Returns an empty text, or what went wrong.
+QString CompactaArquivo(const QString& origem, const QString& destino, const QString& nomeEntrada);
+
+// The largest database a restore or an import will decompress.
+inline constexpr qint64 LimiteDescompactacao = qint64(4) * 1024 * 1024 * 1024;
+
+// Writes the archive's single entry named `nomeEntrada` (case ignored) to `destino`, and
+// nothing else: an archive that is not a zip, holds other entries, or expands beyond `limite`
+// is refused and `destino` is not created. Returns an empty text, or what went wrong.
+QString DescompactaArquivo(const QString& arquivo, const QString& nomeEntrada, const QString& destino,
+                           qint64 limite = LimiteDescompactacao);

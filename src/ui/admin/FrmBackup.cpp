@@ -1,0 +1,165 @@
+#include "ui/admin/FrmBackup.h"
+#include "admin/Backup.h"
+#include "core/Contexto.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton* botao(QWidget* pai, const QString& texto, const QString& nome)
+{
+    auto* b = new QPushButton(texto, pai);
+    b->setObjectName(nome);
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+FrmBackup::FrmBackup(Contexto& ctx, bool modoSaida, QWidget* pai) : QDialog(pai), ctx_(ctx), modoSaida_(modoSaida)
+{
+    setObjectName(QStringLiteral("frmBackup"));
+    setWindowTitle(QStringLiteral("Cópia de Segurança (Backup)"));
+    destino_ = new QLineEdit(this);
+    destino_->setObjectName(QStringLiteral("txtDestino"));
+    destino_->setReadOnly(true);
+    situacao_ = new QLabel(QStringLiteral("Escolha onde gravar a cópia de segurança."), this);
+    situacao_->setObjectName(QStringLiteral("lblStatus"));
+    situacao_->setWordWrap(true);
+    QPushButton* escolher = botao(this, QStringLiteral("&Gravar Backup em..."), QStringLiteral("cmdDestino"));
+    QPushButton* fechar = botao(this, QStringLiteral("&Fechar"), QStringLiteral("cmdFechar"));
+    connect(escolher, &QPushButton::clicked, this, &FrmBackup::escolhe);
+    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
+    auto* linha = new QHBoxLayout;
+    linha->addWidget(new QLabel(QStringLiteral("Destino:"), this));
+    linha->addWidget(destino_, 1);
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(escolher);
+    botoes->addStretch();
+    botoes->addWidget(fechar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(linha);
+    layout->addWidget(situacao_);
+    layout->addStretch();
+    layout->addLayout(botoes);
+    resize(560, 170);
+}
+
+QString FrmBackup::situacao() const { return situacao_->text(); }
+
+void FrmBackup::escolhe()
+{
+    const QString inicio = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(NomeArquivoBackup);
+    const QString arquivo = ctx_.interacao().escolheArquivo(QStringLiteral("Salvar Backup"),
+                                                            QStringLiteral("Backup do Lumo (*.lrf)|*.lrf|"), inicio, true);
+    if (!arquivo.isEmpty())
+        executa(arquivo);
+}
+
+bool FrmBackup::executa(const QString& arquivo)
+{
+    if (!NomeBackupValido(ctx_.interacao(), arquivo))
+        return false;
+    destino_->setText(QDir::toNativeSeparators(QFileInfo(arquivo).absolutePath()));
+    QProgressDialog progresso(QStringLiteral("Copiando a cópia de segurança..."), QStringLiteral("Cancelar"), 0, 100, this);
+    progresso.setWindowModality(Qt::WindowModal);
+    progresso.setMinimumDuration(500);
+    const bool ok = FazBackup(
+        ctx_, arquivo,
+        [this](const QString& t) {
+            situacao_->setText(t);
+            QApplication::processEvents();
+        },
+        [&progresso](qint64 feito, qint64 total) {
+            progresso.setValue(total > 0 ? int(100 * feito / total) : 100);
+            return !progresso.wasCanceled();
+        });
+    if (ok) {
+        accept();
+        if (modoSaida_)
+            QApplication::exit(0);
+    }
+    return ok;
+}
+
+FrmDlgBackup::FrmDlgBackup(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmDlgBackup"));
+    setWindowTitle(TituloPrograma);
+    auto* texto = new QLabel(QString(TextoPerguntaBackup).replace(u'\r', u'\n'), this);
+    texto->setWordWrap(true);
+    naoPerguntar_ = new QCheckBox(QStringLiteral("Não fazer esta pergunta novamente."), this);
+    naoPerguntar_->setObjectName(QStringLiteral("chkNaoPerguntar"));
+    QPushButton* sim = botao(this, QStringLiteral("&Sim"), QStringLiteral("cmdSim"));
+    QPushButton* nao = botao(this, QStringLiteral("&Não"), QStringLiteral("cmdNao"));
+    sim->setDefault(true);
+    connect(sim, &QPushButton::clicked, this, [this] { responde(true); });
+    connect(nao, &QPushButton::clicked, this, [this] { responde(false); });
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(sim);
+    botoes->addWidget(nao);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(texto);
+    layout->addWidget(naoPerguntar_);
+    layout->addLayout(botoes);
+    setMinimumWidth(460);
+}
+
+void FrmDlgBackup::responde(bool sim)
+{
+    if (naoPerguntar_->isChecked())
+        DesligaPerguntaBackup(ctx_);
+    done(sim ? QDialog::Accepted : QDialog::Rejected);
+}
+
+FrmRestauracao::FrmRestauracao(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmRestauracao"));
+    setWindowTitle(QStringLiteral("Restauração de Backup"));
+    situacao_ = new QLabel(QStringLiteral("Escolha o arquivo BackupLumo.lrf a restaurar. O banco de dados atual será substituído."), this);
+    situacao_->setObjectName(QStringLiteral("lblStatus"));
+    situacao_->setWordWrap(true);
+    QPushButton* escolher = botao(this, QStringLiteral("&Restaurar de..."), QStringLiteral("cmdArquivo"));
+    QPushButton* fechar = botao(this, QStringLiteral("&Fechar"), QStringLiteral("cmdFechar"));
+    connect(escolher, &QPushButton::clicked, this, &FrmRestauracao::escolhe);
+    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(escolher);
+    botoes->addStretch();
+    botoes->addWidget(fechar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(situacao_);
+    layout->addStretch();
+    layout->addLayout(botoes);
+    resize(520, 150);
+}
+
+void FrmRestauracao::escolhe()
+{
+    const QString arquivo = ctx_.interacao().escolheArquivo(QStringLiteral("Restaurar Backup"),
+                                                            QStringLiteral("Backup do Lumo (BackupLumo.lrf)|BackupLumo.lrf|"),
+                                                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                                            false);
+    if (!arquivo.isEmpty())
+        executa(arquivo);
+}
+
+bool FrmRestauracao::executa(const QString& arquivo)
+{
+    const bool ok = RestauraBackup(ctx_, arquivo, [this](const QString& t) {
+        situacao_->setText(t);
+        QApplication::processEvents();
+    });
+    if (ok)
+        accept();
+    return ok;
+}
