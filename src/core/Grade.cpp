@@ -3,7 +3,6 @@
 
 #include <QRegularExpression>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <stdexcept>
 
 namespace {
@@ -77,11 +76,15 @@ bool Grade::somenteLeitura(int linha) const
     return !def_.colunaPeriodo.isEmpty() && linhas_[linha].periodo != ctx_.BimReferencia;
 }
 
+bool Grade::colunaDigitavel(int coluna) const
+{
+    const ColunaGrade& c = def_.colunas[coluna];
+    return !c.somenteLeitura() && !ehPeriodo(coluna) && c.campo.compare(def_.identificador, Qt::CaseInsensitive) != 0;
+}
+
 bool Grade::editavel(int linha, int coluna) const
 {
-    if (somenteLeitura(linha) || def_.colunas[coluna].somenteLeitura() || ehPeriodo(coluna))
-        return false;
-    if (def_.colunas[coluna].campo.compare(def_.identificador, Qt::CaseInsensitive) == 0)
+    if (somenteLeitura(linha) || !colunaDigitavel(coluna))
         return false;
     // The key of a stored row is never rewritten: UPDATE and DELETE address the row by it.
     return !(ehChave(coluna) && linhas_[linha].estado != Estado::Nova);

@@ -133,6 +133,8 @@ public:
     // A row of another period: shown grey, never changed.
     bool somenteLeitura(int linha) const;
     bool editavel(int linha, int coluna) const;
+    // Typed by the user on a new row (not read-only, not the period, not the identifier).
+    bool colunaDigitavel(int coluna) const;
     // New rows need an open period.
     bool podeIncluir() const;
     bool pendente(int linha) const { return linhas_[linha].estado != Estado::Gravada; }

@@ -67,10 +67,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& i) const override
     {
         Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        const bool editavel = ehLinhaNova(i.row())
-            ? !g_.coluna(i.column()).somenteLeitura() && g_.coluna(i.column()).campo.compare(
-                  g_.definicao().colunaPeriodo, Qt::CaseInsensitive) != 0
-            : g_.editavel(i.row(), i.column());
+        const bool editavel = ehLinhaNova(i.row()) ? g_.colunaDigitavel(i.column()) : g_.editavel(i.row(), i.column());
         return editavel ? f | Qt::ItemIsEditable : f;
     }
 
