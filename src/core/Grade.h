@@ -1,0 +1,182 @@
+#pragma once
+#include "core/Contexto.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The registers edited row by row in a grid (sources of funds, banks, classification registers,
+// registers of acts, Anexo I lines): a definition says what the grid shows and where it is
+// stored; Grade keeps the rows of the open period and applies the row rules (required cells,
+// duplicate key, callbacks, INSERT/UPDATE/DELETE, copy from the previous bimester). The widget
+// only shows it.
+
+class Grade;
+
+enum class TipoColuna {
+    Entrada,     // typed by the user
+    Descricao,   // looked up from a code: grey, read-only
+    Calculada,   // filled by the rules: read-only
+    Obrigatoria, // typed, and a row is not stored without it: yellow
+};
+
+enum class FormatoColuna { Texto, Valor, Data, Inteiro, Decimal };
+
+struct ColunaGrade {
+    QString campo;  // column of the table (or name given to `expressao`)
+    QString titulo;
+    TipoColuna tipo = TipoColuna::Entrada;
+    FormatoColuna formato = FormatoColuna::Texto;
+    int largura = 100;
+    int tamanhoMaximo = 0; // 0: no limit
+    bool oculta = false;
+    // SQL read in place of the column, e.g. a description looked up by code; the register's
+    // table is "t" in it.
+    QString expressao;
+    // Written by INSERT and UPDATE. Looked-up descriptions are not.
+    bool gravada = true;
+    // What is stored from what is shown ("001-Banco do Brasil" is stored "001").
+    std::function<QVariant(const QVariant&)> paraGravar;
+
+    bool somenteLeitura() const { return tipo == TipoColuna::Descricao || tipo == TipoColuna::Calculada; }
+};
+
+inline const QString TituloAtencao = QStringLiteral("Atenção");
+inline const QString PerguntaExclusaoLinha = QStringLiteral("Confirma a Exclusão da Linha ?");
+inline const QString MensagemPreenchaTodos = QStringLiteral("Preencha Todos os Campos.");
+
+// A refusal by a callback: the text is shown with MostraAviso; an empty text refuses without a
+// message (the callback showed its own). std::nullopt lets the row through.
+using Recusa = std::optional<QString>;
+
+struct DefinicaoGrade {
+    enum class Copia {
+        Substitui, // the open period's rows are replaced by the earlier period's
+        Completa,  // only the keys missing in the open period are added
+    };
+
+    QString tabela;
+    QStringList chave;                                   // identify a row within its period
+    QString colunaPeriodo = QStringLiteral("BimReferencia"); // empty: a register without period
+    QString ordem;                                       // ORDER BY of the listing
+    std::vector<ColunaGrade> colunas;
+    QString identificador;          // column given the next code (ProximoCodigo) on INSERT
+    bool listaAnteriores = false;   // also lists earlier periods (grey, read-only)
+    QString mensagemDuplicada;      // refusal of a new row whose key exists; empty: no check
+    QString mensagemObrigatorio = MensagemPreenchaTodos;
+
+    bool ofereceCopia = false;
+    Copia modoCopia = Copia::Substitui;
+    bool copiaUltimoAnterior = false; // the latest earlier period with rows, not only the previous one
+    QString perguntaCopia = QStringLiteral("Todos os atuais Cadastros serão substituidas pelos do Bimestre Anterior.")
+        + u'\n' + QStringLiteral("Deseja Continuar ?");
+    QString mensagemSemAnterior;   // shown when the earlier period has nothing to copy
+    QString mensagemCopiaFeita;    // shown after a copy
+
+    // After the user changed a cell (it may fill or empty other cells of the row).
+    std::function<void(Grade&, int linha, int coluna)> aposAlterar;
+    // Before a row is stored, after the required cells and the duplicate key.
+    std::function<Recusa(Grade&, int linha)> antesGravar;
+    // Before the deletion question.
+    std::function<Recusa(Grade&, int linha)> antesExcluir;
+};
+
+// Told of the changes of the rows, so that a view can follow them.
+class ObservadorGrade {
+public:
+    virtual ~ObservadorGrade() = default;
+    virtual void inicioRecarga() {}
+    virtual void fimRecarga() {}
+    virtual void inicioInclusao(int /*linha*/) {}
+    virtual void fimInclusao() {}
+    virtual void inicioRemocao(int /*linha*/) {}
+    virtual void fimRemocao() {}
+    virtual void linhaMudou(int /*linha*/) {}
+};
+
+class Grade {
+public:
+    enum class Estado { Gravada, Alterada, Nova };
+    struct Linha {
+        QVariantList valores;   // stored form: money in ten-thousandths, dates "dd/mm/yyyy"
+        QVariantList originais; // as last read or stored (Esc, and the key of UPDATE/DELETE)
+        QString periodo;
+        Estado estado = Estado::Nova;
+    };
+
+    Grade(Contexto& ctx, DefinicaoGrade definicao);
+
+    const DefinicaoGrade& definicao() const { return def_; }
+    Contexto& contexto() const { return ctx_; }
+    void defineObservador(ObservadorGrade* o) { obs_ = o; }
+
+    // Reloads the rows of the open period (and earlier ones when the register lists them).
+    // With no open period the grid stays empty. False when the database failed (reported).
+    bool PreencheGrid();
+
+    int linhas() const { return int(linhas_.size()); }
+    int colunas() const { return int(def_.colunas.size()); }
+    const ColunaGrade& coluna(int c) const { return def_.colunas[c]; }
+    // Index of a column by its field name, or -1.
+    int indice(const QString& campo) const;
+    const Linha& linha(int l) const { return linhas_[l]; }
+
+    QVariant valor(int linha, int coluna) const;
+    QVariant valor(int linha, const QString& campo) const;
+    // The text shown in the cell ("#,##0.00" for money).
+    QString texto(int linha, int coluna) const;
+    static QString textoDoValor(const QVariant& valor, FormatoColuna formato);
+
+    // A row of another period: shown grey, never changed.
+    bool somenteLeitura(int linha) const;
+    bool editavel(int linha, int coluna) const;
+    // Typed by the user on a new row (not read-only, not the period, not the identifier).
+    bool colunaDigitavel(int coluna) const;
+    // New rows need an open period.
+    bool podeIncluir() const;
+    bool pendente(int linha) const { return linhas_[linha].estado != Estado::Gravada; }
+    int linhaPendente() const;
+
+    // Appends an empty new row; -1 when no period is open.
+    int novaLinha();
+    // The user typed into a cell: the text is read by the column's format (a bad date shows
+    // its message), then the register's callback runs. False for a read-only cell.
+    bool defineTexto(int linha, int coluna, const QString& texto);
+    // Rules fill cells with stored-form values; no callback runs.
+    void defineValor(int linha, int coluna, const QVariant& valor);
+    void defineValor(int linha, const QString& campo, const QVariant& valor);
+
+    // Row commit: a new row is inserted with the open period, a changed row updated. A refusal
+    // shows its message and keeps the row as the user left it. An untouched new row goes away.
+    bool gravaLinha(int linha);
+    // Esc: a new row goes away, a changed row gets its stored values back.
+    void cancelaLinha(int linha);
+    // Asks and deletes; true when the row is gone.
+    bool excluiLinha(int linha);
+    // Replaces (or completes) the open period's rows with the earlier period's, then reloads.
+    bool copiaBimestreAnterior();
+    // The open period read as a number minus one.
+    QString periodoAnterior() const;
+
+private:
+    bool vazia(const Linha& l) const;
+    QVariant valorGravado(int coluna, const QVariant& v) const;
+    QVariant deTexto(int coluna, const QString& texto) const;
+    bool ehPeriodo(int coluna) const;
+    bool ehChave(int coluna) const;
+    // WHERE of one row: its period and key as stored.
+    QString ondeLinha(const Linha& l, QVariantList& valores) const;
+    void insere(Linha& l);
+    void atualiza(const Linha& l);
+    void remove(int linha);
+    bool copia(const QString& anterior);
+
+    Contexto& ctx_;
+    DefinicaoGrade def_;
+    std::vector<Linha> linhas_;
+    ObservadorGrade* obs_ = nullptr;
+    ObservadorGrade nenhum_;
+};

@@ -1,0 +1,151 @@
+#include "ui/core/Campos.h"
+#include "core/Conversoes.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTimer>
+
+CampoTexto::CampoTexto(QWidget* pai) : QLineEdit(pai) {}
+
+void CampoTexto::defineComoEditorDeGrade()
+{
+    editorDeGrade_ = true;
+    setFrame(false);
+}
+
+ResultadoTecla CampoTexto::filtra(QChar tecla) { return {BloqueiaAspas(tecla)}; }
+
+EstadoCampo CampoTexto::estado() const
+{
+    EstadoCampo e{text(), cursorPosition(), cursorPosition(), 0};
+    if (hasSelectedText()) {
+        e.inicioSelecao = selectionStart();
+        e.tamanhoSelecao = int(selectedText().size());
+    }
+    return e;
+}
+
+void CampoTexto::keyPressEvent(QKeyEvent* e)
+{
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !editorDeGrade_) {
+        focusNextChild();
+        e->accept();
+        return;
+    }
+    const QString texto = e->text();
+    const bool comando = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    // Editing and moving keys (backspace, delete, arrows, shortcuts) keep their usual effect.
+    if (texto.isEmpty() || comando || texto[0].unicode() < 0x20 || texto[0].unicode() == tecla::Delete) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    for (const QChar c : texto) {
+        const ResultadoTecla r = filtra(c);
+        if (r.trocaTexto) {
+            setText(r.novoTexto);
+            setCursorPosition(r.novoCursor);
+        }
+        if (r.aceita())
+            insert(QString(r.tecla));
+    }
+    e->accept();
+}
+
+void CampoTexto::focusInEvent(QFocusEvent* e)
+{
+    QLineEdit::focusInEvent(e);
+    // A click places the caret after the focus arrives; select once it has.
+    if (!editorDeGrade_ && e->reason() != Qt::PopupFocusReason)
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus())
+                selectAll();
+        });
+}
+
+void CampoTexto::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    if (editorDeGrade_ || normalizando_ || e->reason() == Qt::PopupFocusReason)
+        return;
+    // The date check may show a box, which takes the focus again.
+    normalizando_ = true;
+    normaliza();
+    normalizando_ = false;
+}
+
+CampoValor::CampoValor(QWidget* pai, int decimais) : CampoTexto(pai), decimais_(decimais)
+{
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+ResultadoTecla CampoValor::filtra(QChar tecla) { return FiltraTeclaValor(tecla, estado(), decimais_); }
+
+void CampoValor::normaliza() { setText(FormataValor(text())); }
+
+Moeda CampoValor::valor() const { return ValorDeTexto(text()); }
+
+void CampoValor::defineValor(Moeda v) { setText(v.formata()); }
+
+CampoInteiro::CampoInteiro(QWidget* pai) : CampoTexto(pai) { setAlignment(Qt::AlignRight | Qt::AlignVCenter); }
+
+ResultadoTecla CampoInteiro::filtra(QChar tecla) { return {FiltraTeclaInteiro(tecla)}; }
+
+CampoDecimal::CampoDecimal(QWidget* pai) : CampoTexto(pai) { setAlignment(Qt::AlignRight | Qt::AlignVCenter); }
+
+ResultadoTecla CampoDecimal::filtra(QChar tecla) { return {FiltraTeclaDecimal(tecla)}; }
+
+CampoData::CampoData(Interacao* ui, QWidget* pai) : CampoTexto(pai), ui_(ui) { setMaxLength(10); }
+
+ResultadoTecla CampoData::filtra(QChar tecla)
+{
+    ResultadoTecla r{FiltraTeclaDataCodigo(tecla)};
+    // The slash completes itself only when typing at the end of a date typed in full
+    // ("dd" or "dd/mm"); a short form such as "1/2/12" is left as the user types it.
+    static const QRegularExpression completo(QStringLiteral(R"(^\d\d(/\d\d)?$)"));
+    const EstadoCampo e = estado();
+    if (r.aceita() && tecla != u'/' && e.tamanhoSelecao == 0 && e.cursor == e.texto.size()
+        && completo.match(e.texto).hasMatch()) {
+        const QString barra = CompletaBarraData(e.texto);
+        if (!barra.isEmpty()) {
+            r.trocaTexto = true;
+            r.novoTexto = e.texto + barra;
+            r.novoCursor = int(r.novoTexto.size());
+        }
+    }
+    return r;
+}
+
+void CampoData::normaliza()
+{
+    if (ui_)
+        setText(FormataData(*ui_, text()));
+}
+
+CampoDataCodigo::CampoDataCodigo(QWidget* pai) : CampoTexto(pai) {}
+
+ResultadoTecla CampoDataCodigo::filtra(QChar tecla) { return {FiltraTeclaDataCodigo(tecla)}; }
+
+void PadraoGrade(QTableView* grade)
+{
+    // Without Arial the style hint picks the machine's sans-serif.
+    QFont fonte(QStringLiteral("Arial"), grade->font().pointSize());
+    fonte.setStyleHint(QFont::SansSerif);
+    grade->setFont(fonte);
+    grade->horizontalHeader()->setFont(fonte);
+    grade->verticalHeader()->setFont(fonte);
+    grade->horizontalHeader()->setVisible(true);
+    grade->horizontalHeader()->setHighlightSections(false);
+    grade->horizontalHeader()->setStretchLastSection(false);
+    grade->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    grade->setCornerButtonEnabled(false);
+    grade->setWordWrap(false);
+    grade->setShowGrid(true);
+    grade->setFrameShape(QFrame::StyledPanel);
+    const int altura = QFontMetrics(fonte).height() + 8;
+    grade->verticalHeader()->setMinimumSectionSize(altura);
+    grade->verticalHeader()->setDefaultSectionSize(altura);
+    grade->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}

@@ -1,0 +1,101 @@
+#pragma once
+#include "core/Moeda.h"
+#include "core/Teclas.h"
+
+#include <QLineEdit>
+
+class Interacao;
+class QTableView;
+
+// The data-entry fields every editor uses. Each one filters the keys the way its kind of
+// value asks, selects its whole text when it gains the focus (typing replaces it), moves to
+// the next field on Enter and puts its text in shape when it loses the focus.
+
+// Free text: every key but the single quote.
+class CampoTexto : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit CampoTexto(QWidget* pai = nullptr);
+
+    // The leave-focus rule, also called by a grid when it takes the text of a cell editor.
+    virtual void normaliza() {}
+    // Cell editors of a grid: the grid puts the text in shape and opens them with the text
+    // already replaced by the first key, so neither happens in the field itself.
+    void defineComoEditorDeGrade();
+
+protected:
+    virtual ResultadoTecla filtra(QChar tecla);
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+    EstadoCampo estado() const;
+
+private:
+    bool editorDeGrade_ = false;
+    bool normalizando_ = false;
+};
+
+// Money with two decimals; leaves the focus shown "#,##0.00" (or empty when no number).
+class CampoValor : public CampoTexto {
+    Q_OBJECT
+public:
+    explicit CampoValor(QWidget* pai = nullptr, int decimais = 2);
+    void normaliza() override;
+    Moeda valor() const;
+    void defineValor(Moeda v);
+
+protected:
+    ResultadoTecla filtra(QChar tecla) override;
+
+private:
+    int decimais_;
+};
+
+class CampoInteiro : public CampoTexto {
+    Q_OBJECT
+public:
+    explicit CampoInteiro(QWidget* pai = nullptr);
+
+protected:
+    ResultadoTecla filtra(QChar tecla) override;
+};
+
+// Numbers with decimals; a typed point becomes a comma.
+class CampoDecimal : public CampoTexto {
+    Q_OBJECT
+public:
+    explicit CampoDecimal(QWidget* pai = nullptr);
+
+protected:
+    ResultadoTecla filtra(QChar tecla) override;
+};
+
+// "dd/mm/yyyy": the slashes come by themselves while typing; on leaving the date is checked
+// and normalised, its messages going through the given interaction.
+class CampoData : public CampoTexto {
+    Q_OBJECT
+public:
+    explicit CampoData(Interacao* ui, QWidget* pai = nullptr);
+    void normaliza() override;
+
+protected:
+    ResultadoTecla filtra(QChar tecla) override;
+
+private:
+    Interacao* ui_;
+};
+
+// Dates and codes of the personnel editor: digits, "-", "." and "/".
+class CampoDataCodigo : public CampoTexto {
+    Q_OBJECT
+public:
+    explicit CampoDataCodigo(QWidget* pai = nullptr);
+
+protected:
+    ResultadoTecla filtra(QChar tecla) override;
+};
+
+// The common look of every grid: headers shown, Arial (or the nearest sans-serif) in the
+// header and the body, one line per row.
+void PadraoGrade(QTableView* grade);

@@ -1,0 +1,355 @@
+#include "ui/core/GradeRegistro.h"
+#include "ui/core/Campos.h"
+
+#include <QAbstractTableModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+const QColor CorOutroPeriodo(0xD8, 0xD8, 0xD8);
+const QColor TextoOutroPeriodo(0x60, 0x60, 0x60);
+const QColor CorDescricao(0xEC, 0xEC, 0xEC);
+const QColor CorObrigatoria(0xFF, 0xFF, 0xC0);
+} // namespace
+
+// The rows of Grade as a Qt model, plus one empty row at the end that takes a new record.
+class GradeRegistro::Modelo : public QAbstractTableModel, public ObservadorGrade {
+public:
+    Modelo(Grade& g, QObject* pai) : QAbstractTableModel(pai), g_(g) { g_.defineObservador(this); }
+
+    bool ehLinhaNova(int linha) const { return linha >= g_.linhas(); }
+
+    int rowCount(const QModelIndex& pai = {}) const override
+    {
+        return pai.isValid() ? 0 : g_.linhas() + (g_.podeIncluir() ? 1 : 0);
+    }
+    int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : g_.colunas(); }
+
+    QVariant data(const QModelIndex& i, int papel) const override
+    {
+        const ColunaGrade& col = g_.coluna(i.column());
+        const bool nova = ehLinhaNova(i.row());
+        switch (papel) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return nova ? QString() : g_.texto(i.row(), i.column());
+        case Qt::TextAlignmentRole:
+            if (col.formato == FormatoColuna::Valor || col.formato == FormatoColuna::Inteiro
+                || col.formato == FormatoColuna::Decimal)
+                return int(Qt::AlignRight | Qt::AlignVCenter);
+            if (col.formato == FormatoColuna::Data)
+                return int(Qt::AlignCenter);
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+        case Qt::BackgroundRole:
+            if (!nova && g_.somenteLeitura(i.row()))
+                return CorOutroPeriodo;
+            if (col.tipo == TipoColuna::Descricao)
+                return CorDescricao;
+            if (col.tipo == TipoColuna::Obrigatoria)
+                return CorObrigatoria;
+            return {};
+        case Qt::ForegroundRole:
+            if (!nova && g_.somenteLeitura(i.row()))
+                return TextoOutroPeriodo;
+            return {};
+        default:
+            return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& i) const override
+    {
+        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        const bool editavel = ehLinhaNova(i.row()) ? g_.colunaDigitavel(i.column()) : g_.editavel(i.row(), i.column());
+        return editavel ? f | Qt::ItemIsEditable : f;
+    }
+
+    bool setData(const QModelIndex& i, const QVariant& valor, int papel) override
+    {
+        if (papel != Qt::EditRole || !i.isValid())
+            return false;
+        int linha = i.row();
+        if (ehLinhaNova(linha)) {
+            if (valor.toString().trimmed().isEmpty())
+                return false; // nothing typed: no new row yet
+            linha = g_.novaLinha();
+            if (linha < 0)
+                return false;
+        }
+        return g_.defineTexto(linha, i.column(), valor.toString());
+    }
+
+    QVariant headerData(int secao, Qt::Orientation o, int papel) const override
+    {
+        if (papel != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(secao, o, papel);
+        if (o == Qt::Horizontal)
+            return g_.coluna(secao).titulo;
+        if (ehLinhaNova(secao))
+            return QStringLiteral("*");
+        return g_.pendente(secao) ? QStringLiteral("\u270E") : QString();
+    }
+
+    // While rows go away the view moves its current cell; that is no leaving of a row.
+    bool mudandoLinhas() const { return mudando_; }
+
+    void inicioRecarga() override
+    {
+        mudando_ = true;
+        beginResetModel();
+    }
+    void fimRecarga() override
+    {
+        endResetModel();
+        mudando_ = false;
+    }
+    // A new row takes the place of the empty last row, and a new empty row follows it.
+    void inicioInclusao(int linha) override { beginInsertRows({}, linha + 1, linha + 1); }
+    void fimInclusao() override { endInsertRows(); }
+    void inicioRemocao(int linha) override
+    {
+        mudando_ = true;
+        beginRemoveRows({}, linha, linha);
+    }
+    void fimRemocao() override
+    {
+        endRemoveRows();
+        mudando_ = false;
+    }
+    void linhaMudou(int linha) override
+    {
+        Q_EMIT dataChanged(index(linha, 0), index(linha, columnCount() - 1));
+        Q_EMIT headerDataChanged(Qt::Vertical, linha, linha);
+    }
+
+private:
+    Grade& g_;
+    bool mudando_ = false;
+};
+
+// Cell editors are the screens' own fields, so a cell filters keys as a field does.
+class GradeRegistro::Delegado : public QStyledItemDelegate {
+public:
+    Delegado(Grade& g, QObject* pai) : QStyledItemDelegate(pai), g_(g) {}
+
+    QWidget* createEditor(QWidget* pai, const QStyleOptionViewItem&, const QModelIndex& i) const override
+    {
+        const ColunaGrade& col = g_.coluna(i.column());
+        CampoTexto* campo = nullptr;
+        switch (col.formato) {
+        case FormatoColuna::Valor: campo = new CampoValor(pai); break;
+        case FormatoColuna::Data: campo = new CampoData(g_.contexto().ui, pai); break;
+        case FormatoColuna::Inteiro: campo = new CampoInteiro(pai); break;
+        case FormatoColuna::Decimal: campo = new CampoDecimal(pai); break;
+        case FormatoColuna::Texto: campo = new CampoTexto(pai); break;
+        }
+        campo->defineComoEditorDeGrade();
+        if (col.tamanhoMaximo > 0)
+            campo->setMaxLength(col.tamanhoMaximo);
+        editor_ = campo;
+        return campo;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& i) const override
+    {
+        static_cast<QLineEdit*>(editor)->setText(i.data(Qt::EditRole).toString());
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* m, const QModelIndex& i) const override
+    {
+        m->setData(i, static_cast<QLineEdit*>(editor)->text(), Qt::EditRole);
+    }
+
+    QWidget* editorAberto() const { return editor_; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* e) override
+    {
+        // Enter goes on to the next cell, as Tab does.
+        if (e->type() == QEvent::KeyPress) {
+            const int k = static_cast<QKeyEvent*>(e)->key();
+            if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+                auto* editor = static_cast<QWidget*>(objeto);
+                Q_EMIT commitData(editor);
+                Q_EMIT closeEditor(editor, QAbstractItemDelegate::EditNextItem);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(objeto, e);
+    }
+
+private:
+    Grade& g_;
+    mutable QPointer<QWidget> editor_;
+};
+
+// Row commit: leaving a changed row stores it; a refusal brings the user back to it.
+class GradeRegistro::Vista : public QTableView {
+public:
+    explicit Vista(GradeRegistro& dono) : QTableView(&dono), dono_(dono) {}
+
+    void encerraEdicao(bool guarda)
+    {
+        auto* d = static_cast<Delegado*>(itemDelegate());
+        QWidget* editor = d->editorAberto();
+        if (state() != EditingState || !editor)
+            return;
+        if (guarda)
+            commitData(editor);
+        closeEditor(editor, guarda ? QAbstractItemDelegate::NoHint : QAbstractItemDelegate::RevertModelCache);
+    }
+
+protected:
+    void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override
+    {
+        QTableView::currentChanged(atual, anterior);
+        if (voltando_ || dono_.modelo_->mudandoLinhas() || !anterior.isValid()
+            || (atual.isValid() && atual.row() == anterior.row()))
+            return;
+        const int linha = anterior.row();
+        Grade& g = dono_.grade();
+        if (linha >= g.linhas() || !g.pendente(linha))
+            return;
+        if (dono_.gravaLinha(linha))
+            return;
+        const QPersistentModelIndex volta(model()->index(linha, anterior.column()));
+        QTimer::singleShot(0, this, [this, volta] {
+            if (!volta.isValid())
+                return;
+            voltando_ = true;
+            setCurrentIndex(volta);
+            voltando_ = false;
+        });
+    }
+
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (state() != EditingState && e->modifiers() == Qt::NoModifier) {
+            switch (e->key()) {
+            case Qt::Key_Escape:
+                dono_.cancelaLinhaAtual();
+                return;
+            case Qt::Key_Delete:
+                dono_.excluiLinhaAtual();
+                return;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                setCurrentIndex(moveCursor(MoveNext, Qt::NoModifier));
+                return;
+            default:
+                break;
+            }
+        }
+        QTableView::keyPressEvent(e);
+    }
+
+private:
+    GradeRegistro& dono_;
+    bool voltando_ = false;
+};
+
+GradeRegistro::GradeRegistro(Contexto& ctx, DefinicaoGrade definicao, QWidget* pai)
+    : QWidget(pai), grade_(std::make_unique<Grade>(ctx, std::move(definicao)))
+{
+    modelo_ = new Modelo(*grade_, this);
+    vista_ = new Vista(*this);
+    vista_->setModel(modelo_);
+    vista_->setItemDelegate(new Delegado(*grade_, vista_));
+    PadraoGrade(vista_);
+    vista_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    vista_->setSelectionMode(QAbstractItemView::SingleSelection);
+    vista_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
+                            | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    vista_->setTabKeyNavigation(true);
+    vista_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    vista_->verticalHeader()->setFixedWidth(vista_->fontMetrics().horizontalAdvance(u'W') * 2);
+
+    const DefinicaoGrade& def = grade_->definicao();
+    for (int c = 0; c < grade_->colunas(); ++c) {
+        vista_->setColumnWidth(c, def.colunas[c].largura);
+        vista_->setColumnHidden(c, def.colunas[c].oculta);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(vista_);
+    if (def.ofereceCopia) {
+        botaoCopia_ = new QPushButton(QStringLiteral("Importar Bimestre Anterior"), this);
+        connect(botaoCopia_, &QPushButton::clicked, this, &GradeRegistro::copiaBimestreAnterior);
+        auto* botoes = new QHBoxLayout;
+        botoes->addStretch();
+        botoes->addWidget(botaoCopia_);
+        layout->addLayout(botoes);
+    }
+    PreencheGrid();
+}
+
+GradeRegistro::~GradeRegistro()
+{
+    // The view and the model go before the rows they show.
+    delete vista_;
+    delete modelo_;
+}
+
+QAbstractItemModel* GradeRegistro::modelo() const { return modelo_; }
+QTableView* GradeRegistro::vista() const { return vista_; }
+
+void GradeRegistro::PreencheGrid()
+{
+    vista_->encerraEdicao(false);
+    grade_->PreencheGrid();
+    if (botaoCopia_)
+        botaoCopia_->setEnabled(grade_->podeIncluir());
+}
+
+bool GradeRegistro::gravaLinha(int linha)
+{
+    if (!grade_->pendente(linha))
+        return true;
+    const int antes = grade_->linhas();
+    if (!grade_->gravaLinha(linha))
+        return false;
+    if (grade_->linhas() == antes) // an untouched new row just went away
+        Q_EMIT registrosAlterados();
+    return true;
+}
+
+bool GradeRegistro::gravaPendente()
+{
+    vista_->encerraEdicao(true);
+    const int linha = grade_->linhaPendente();
+    return linha < 0 || gravaLinha(linha);
+}
+
+void GradeRegistro::cancelaLinhaAtual()
+{
+    vista_->encerraEdicao(false);
+    const int linha = vista_->currentIndex().row();
+    if (linha >= 0 && linha < grade_->linhas())
+        grade_->cancelaLinha(linha);
+}
+
+void GradeRegistro::excluiLinhaAtual()
+{
+    vista_->encerraEdicao(false);
+    const int linha = vista_->currentIndex().row();
+    if (linha < 0 || linha >= grade_->linhas())
+        return;
+    const bool gravada = !grade_->pendente(linha) || grade_->linha(linha).estado == Grade::Estado::Alterada;
+    if (grade_->excluiLinha(linha) && gravada)
+        Q_EMIT registrosAlterados();
+}
+
+void GradeRegistro::copiaBimestreAnterior()
+{
+    vista_->encerraEdicao(false);
+    if (grade_->copiaBimestreAnterior())
+        Q_EMIT registrosAlterados();
+}
