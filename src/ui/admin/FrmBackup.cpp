@@ -1,6 +1,7 @@
 #include "ui/admin/FrmBackup.h"
 #include "admin/Backup.h"
 #include "core/Contexto.h"
+#include "ui/core/Campos.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,15 +15,6 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton* botao(QWidget* pai, const QString& texto, const QString& nome)
-{
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(nome);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
 
 FrmBackup::FrmBackup(Contexto& ctx, bool modoSaida, QWidget* pai) : QDialog(pai), ctx_(ctx), modoSaida_(modoSaida)
 {
@@ -34,8 +26,8 @@ FrmBackup::FrmBackup(Contexto& ctx, bool modoSaida, QWidget* pai) : QDialog(pai)
     situacao_ = new QLabel(QStringLiteral("Escolha onde gravar a cópia de segurança."), this);
     situacao_->setObjectName(QStringLiteral("lblStatus"));
     situacao_->setWordWrap(true);
-    QPushButton* escolher = botao(this, QStringLiteral("&Gravar Backup em..."), QStringLiteral("cmdDestino"));
-    QPushButton* fechar = botao(this, QStringLiteral("&Fechar"), QStringLiteral("cmdFechar"));
+    QPushButton* escolher = NovoBotao(this, QStringLiteral("cmdDestino"), QStringLiteral("&Gravar Backup em..."));
+    QPushButton* fechar = NovoBotao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
     connect(escolher, &QPushButton::clicked, this, &FrmBackup::escolhe);
     connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     auto* linha = new QHBoxLayout;
@@ -98,8 +90,8 @@ FrmDlgBackup::FrmDlgBackup(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_(ctx
     texto->setWordWrap(true);
     naoPerguntar_ = new QCheckBox(QStringLiteral("Não fazer esta pergunta novamente."), this);
     naoPerguntar_->setObjectName(QStringLiteral("chkNaoPerguntar"));
-    QPushButton* sim = botao(this, QStringLiteral("&Sim"), QStringLiteral("cmdSim"));
-    QPushButton* nao = botao(this, QStringLiteral("&Não"), QStringLiteral("cmdNao"));
+    QPushButton* sim = NovoBotao(this, QStringLiteral("cmdSim"), QStringLiteral("&Sim"));
+    QPushButton* nao = NovoBotao(this, QStringLiteral("cmdNao"), QStringLiteral("&Não"));
     sim->setDefault(true);
     connect(sim, &QPushButton::clicked, this, [this] { responde(true); });
     connect(nao, &QPushButton::clicked, this, [this] { responde(false); });
@@ -128,8 +120,8 @@ FrmRestauracao::FrmRestauracao(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_
     situacao_ = new QLabel(QStringLiteral("Escolha o arquivo BackupLumo.lrf a restaurar. O banco de dados atual será substituído."), this);
     situacao_->setObjectName(QStringLiteral("lblStatus"));
     situacao_->setWordWrap(true);
-    QPushButton* escolher = botao(this, QStringLiteral("&Restaurar de..."), QStringLiteral("cmdArquivo"));
-    QPushButton* fechar = botao(this, QStringLiteral("&Fechar"), QStringLiteral("cmdFechar"));
+    QPushButton* escolher = NovoBotao(this, QStringLiteral("cmdArquivo"), QStringLiteral("&Restaurar de..."));
+    QPushButton* fechar = NovoBotao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
     connect(escolher, &QPushButton::clicked, this, &FrmRestauracao::escolhe);
     connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     auto* botoes = new QHBoxLayout;

@@ -2,6 +2,7 @@
 #include "admin/Periodos.h"
 #include "core/Contexto.h"
 #include "core/Conversoes.h"
+#include "ui/core/Campos.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,27 +26,13 @@ FrmControleMovimento::FrmControleMovimento(Contexto& ctx, QWidget* pai) : QWidge
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    motivo_ = new QLineEdit(this);
-    motivo_->setObjectName(QStringLiteral("txtMotivo"));
-    motivo_->setMaxLength(255);
-    // The reason is free text: the quote key is refused.
-    connect(motivo_, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (t.contains(u'\'')) {
-            const int pos = motivo_->cursorPosition();
-            motivo_->setText(QString(t).remove(u'\''));
-            motivo_->setCursorPosition(qMax(0, pos - 1));
-        }
-    });
+    motivo_ = NovoCampoTexto(this, QStringLiteral("txtMotivo"), 255);
     connect(grade_, &QTableWidget::currentCellChanged, this, [this](int linha) {
         const QTableWidgetItem* item = linha >= 0 ? grade_->item(linha, 0) : nullptr;
         motivo_->setText(item ? item->data(Qt::UserRole + 1).toString() : QString());
     });
 
-    auto botao = [this](const QString& texto, const QString& nome) {
-        auto* b = new QPushButton(texto, this);
-        b->setObjectName(nome);
-        return b;
-    };
+    auto botao = [this](const QString& texto, const QString& nome) { return NovoBotao(this, nome, texto); };
     QPushButton* novo = botao(QStringLiteral("&Novo Bimestre"), QStringLiteral("cmdNovo"));
     QPushButton* fechar = botao(QStringLiteral("&Fechar Bimestre"), QStringLiteral("cmdFecharBimestre"));
     QPushButton* reabrir = botao(QStringLiteral("&Reabrir Bimestre"), QStringLiteral("cmdReabrir"));

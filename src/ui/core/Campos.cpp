@@ -1,4 +1,6 @@
 #include "ui/core/Campos.h"
+
+#include <QPushButton>
 #include "core/Conversoes.h"
 
 #include <QFocusEvent>
@@ -148,4 +150,20 @@ void PadraoGrade(QTableView* grade)
     grade->verticalHeader()->setMinimumSectionSize(altura);
     grade->verticalHeader()->setDefaultSectionSize(altura);
     grade->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+CampoTexto* NovoCampoTexto(QWidget* pai, const QString& nome, int tamanho)
+{
+    auto* c = new CampoTexto(pai);
+    c->setObjectName(nome);
+    c->setMaxLength(tamanho);
+    return c;
+}
+
+QPushButton* NovoBotao(QWidget* pai, const QString& nome, const QString& texto)
+{
+    auto* b = new QPushButton(texto, pai);
+    b->setObjectName(nome);
+    b->setAutoDefault(false);
+    return b;
 }

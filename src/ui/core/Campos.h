@@ -99,3 +99,9 @@ protected:
 // The common look of every grid: headers shown, Arial (or the nearest sans-serif) in the
 // header and the body, one line per row.
 void PadraoGrade(QTableView* grade);
+
+class QPushButton;
+// A free-text field of a screen: named, with its maximum length.
+CampoTexto* NovoCampoTexto(QWidget* pai, const QString& nome, int tamanho);
+// A push button of a screen, named, that never takes Enter as its default.
+QPushButton* NovoBotao(QWidget* pai, const QString& nome, const QString& texto);

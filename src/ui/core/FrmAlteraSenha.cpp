@@ -2,6 +2,8 @@
 #include "core/Contexto.h"
 #include "core/Usuarios.h"
 
+#include "ui/core/Campos.h"
+
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -14,13 +16,6 @@
 
 namespace {
 // Free-text fields of this screen; the single quote is refused there.
-QLineEdit* campoTexto(QWidget* pai, const QString& nome, int tamanho)
-{
-    auto* c = new QLineEdit(pai);
-    c->setObjectName(nome);
-    c->setMaxLength(tamanho);
-    return c;
-}
 } // namespace
 
 FrmAlteraSenha::FrmAlteraSenha(Contexto& ctx, const QString& codigoUsuario, const QString& username, QWidget* pai)
@@ -30,9 +25,9 @@ FrmAlteraSenha::FrmAlteraSenha(Contexto& ctx, const QString& codigoUsuario, cons
     setWindowTitle(QStringLiteral("Alteração de Senha"));
     setModal(true);
 
-    atual_ = campoTexto(this, QStringLiteral("txtSenhaAtual"), 20);
-    nova_ = campoTexto(this, QStringLiteral("txtSenhaNova"), 20);
-    confirmacao_ = campoTexto(this, QStringLiteral("txtConfirmacao"), 20);
+    atual_ = NovoCampoTexto(this, QStringLiteral("txtSenhaAtual"), 20);
+    nova_ = NovoCampoTexto(this, QStringLiteral("txtSenhaNova"), 20);
+    confirmacao_ = NovoCampoTexto(this, QStringLiteral("txtConfirmacao"), 20);
     for (QLineEdit* c : {atual_, nova_, confirmacao_}) {
         c->setEchoMode(QLineEdit::Password);
         c->installEventFilter(this);

@@ -1,6 +1,8 @@
 #include "ui/core/FrmGrupos.h"
 #include "core/Contexto.h"
 
+#include "ui/core/Campos.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,20 +17,7 @@
 
 namespace {
 // Free-text fields of this screen; the single quote is refused there.
-QLineEdit* campoTexto(QWidget* pai, const QString& nome, int tamanho)
-{
-    auto* c = new QLineEdit(pai);
-    c->setObjectName(nome);
-    c->setMaxLength(tamanho);
-    return c;
-}
 
-QPushButton* botao(QWidget* pai, const QString& nome, const QString& texto)
-{
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(nome);
-    return b;
-}
 } // namespace
 
 FrmGrupos::FrmGrupos(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
@@ -49,7 +38,7 @@ FrmGrupos::FrmGrupos(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     grade_->setTabKeyNavigation(false);
     grade_->setMinimumWidth(240);
 
-    descricao_ = campoTexto(this, QStringLiteral("txtDescricao"), 50);
+    descricao_ = NovoCampoTexto(this, QStringLiteral("txtDescricao"), 50);
     lista_ = new QListWidget(this);
     lista_->setObjectName(QStringLiteral("lstPermissoes"));
     lista_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -59,10 +48,10 @@ FrmGrupos::FrmGrupos(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     auto* rotulo = new QLabel(QStringLiteral("&Permissões:"), this);
     rotulo->setBuddy(lista_);
 
-    auto* cmdNovo = botao(this, QStringLiteral("cmdNovo"), QStringLiteral("N&ovo"));
-    gravar_ = botao(this, QStringLiteral("cmdGravar"), QStringLiteral("G&ravar"));
-    excluir_ = botao(this, QStringLiteral("cmdExcluir"), QStringLiteral("&Excluir"));
-    auto* fechar = botao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
+    auto* cmdNovo = NovoBotao(this, QStringLiteral("cmdNovo"), QStringLiteral("N&ovo"));
+    gravar_ = NovoBotao(this, QStringLiteral("cmdGravar"), QStringLiteral("G&ravar"));
+    excluir_ = NovoBotao(this, QStringLiteral("cmdExcluir"), QStringLiteral("&Excluir"));
+    auto* fechar = NovoBotao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
     connect(cmdNovo, &QPushButton::clicked, this, &FrmGrupos::novo);
     connect(gravar_, &QPushButton::clicked, this, &FrmGrupos::grava);
     connect(excluir_, &QPushButton::clicked, this, &FrmGrupos::exclui);

@@ -2,6 +2,8 @@
 #include "core/Contexto.h"
 #include "ui/core/FrmAlteraSenha.h"
 
+#include "ui/core/Campos.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,20 +17,7 @@
 
 namespace {
 // Free-text fields of this screen; the single quote is refused there.
-QLineEdit* campoTexto(QWidget* pai, const QString& nome, int tamanho)
-{
-    auto* c = new QLineEdit(pai);
-    c->setObjectName(nome);
-    c->setMaxLength(tamanho);
-    return c;
-}
 
-QPushButton* botao(QWidget* pai, const QString& nome, const QString& texto)
-{
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(nome);
-    return b;
-}
 } // namespace
 
 FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
@@ -50,19 +39,19 @@ FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     grade_->setTabKeyNavigation(false);
     grade_->setMinimumWidth(330);
 
-    codigo_ = campoTexto(this, QStringLiteral("txtCodigo"), 3);
+    codigo_ = NovoCampoTexto(this, QStringLiteral("txtCodigo"), 3);
     codigo_->setReadOnly(true);
     codigo_->setFocusPolicy(Qt::NoFocus);
     codigo_->setMaximumWidth(60);
-    nome_ = campoTexto(this, QStringLiteral("txtNome"), 50);
-    username_ = campoTexto(this, QStringLiteral("txtUsername"), 20);
+    nome_ = NovoCampoTexto(this, QStringLiteral("txtNome"), 50);
+    username_ = NovoCampoTexto(this, QStringLiteral("txtUsername"), 20);
     // Every typed character of the user name is shown in upper case.
     connect(username_, &QLineEdit::textEdited, this, [this](const QString& t) {
         const int pos = username_->cursorPosition();
         username_->setText(t.toUpper());
         username_->setCursorPosition(pos);
     });
-    senha_ = campoTexto(this, QStringLiteral("txtSenha"), 20);
+    senha_ = NovoCampoTexto(this, QStringLiteral("txtSenha"), 20);
     senha_->setEchoMode(QLineEdit::Password);
     grupo_ = new QComboBox(this);
     grupo_->setObjectName(QStringLiteral("cmbGrupo"));
@@ -75,11 +64,11 @@ FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     campos->addRow(QStringLiteral("&Senha:"), senha_);
     campos->addRow(QStringLiteral("&Grupo:"), grupo_);
 
-    auto* cmdNovo = botao(this, QStringLiteral("cmdNovo"), QStringLiteral("N&ovo"));
-    auto* gravar = botao(this, QStringLiteral("cmdGravar"), QStringLiteral("G&ravar"));
-    excluir_ = botao(this, QStringLiteral("cmdExcluir"), QStringLiteral("&Excluir"));
-    alteraSenha_ = botao(this, QStringLiteral("cmdAlterarSenha"), QStringLiteral("&Alterar Senha"));
-    auto* fechar = botao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
+    auto* cmdNovo = NovoBotao(this, QStringLiteral("cmdNovo"), QStringLiteral("N&ovo"));
+    auto* gravar = NovoBotao(this, QStringLiteral("cmdGravar"), QStringLiteral("G&ravar"));
+    excluir_ = NovoBotao(this, QStringLiteral("cmdExcluir"), QStringLiteral("&Excluir"));
+    alteraSenha_ = NovoBotao(this, QStringLiteral("cmdAlterarSenha"), QStringLiteral("&Alterar Senha"));
+    auto* fechar = NovoBotao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
     connect(cmdNovo, &QPushButton::clicked, this, &FrmUsuarios::novo);
     connect(gravar, &QPushButton::clicked, this, &FrmUsuarios::grava);
     connect(excluir_, &QPushButton::clicked, this, &FrmUsuarios::exclui);

@@ -3,6 +3,7 @@
 #include "core/Inicio.h"
 #include "core/Seguranca.h"
 #include "ui/Telas.h"
+#include "ui/admin/FrmBackup.h"
 #include "ui/core/FrmAnexosdoBim.h"
 #include "ui/core/FrmIdentify.h"
 
@@ -168,6 +169,23 @@ void JanelaPrincipal::closeEvent(QCloseEvent* evento)
         return;
     }
     area_->closeAllSubWindows();
+    // The backup offer: on Yes the backup screen runs in exit mode and ends the program when
+    // done; leaving it without a backup keeps the program open.
+    bool querBackup = false;
+    try {
+        querBackup = confirmaSaida_ && QuerBackup(ctx_);
+    } catch (const ErroBanco&) {
+        querBackup = false;
+    }
+    if (querBackup) {
+        FrmDlgBackup pergunta(ctx_, this);
+        if (pergunta.exec() == QDialog::Accepted) {
+            evento->ignore();
+            FrmBackup backup(ctx_, true, this);
+            backup.exec();
+            return;
+        }
+    }
     evento->accept();
 }
 

@@ -2,6 +2,8 @@
 #include "core/Banco.h"
 #include "core/Contexto.h"
 
+#include "ui/core/Campos.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,13 +16,6 @@
 
 namespace {
 // Free-text fields of this screen; the single quote is refused there.
-QLineEdit* campoTexto(QWidget* pai, const QString& nome, int tamanho)
-{
-    auto* c = new QLineEdit(pai);
-    c->setObjectName(nome);
-    c->setMaxLength(tamanho);
-    return c;
-}
 } // namespace
 
 FrmLocalizaCidade::FrmLocalizaCidade(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_(ctx)
@@ -29,7 +24,7 @@ FrmLocalizaCidade::FrmLocalizaCidade(Contexto& ctx, QWidget* pai) : QDialog(pai)
     setWindowTitle(QStringLiteral("Localizar Cidade"));
     setModal(true);
 
-    nome_ = campoTexto(this, QStringLiteral("txtNome"), 60);
+    nome_ = NovoCampoTexto(this, QStringLiteral("txtNome"), 60);
     nome_->installEventFilter(this);
     auto* rotulo = new QLabel(QStringLiteral("&Nome da Cidade:"), this);
     rotulo->setBuddy(nome_);
