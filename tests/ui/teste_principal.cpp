@@ -1,6 +1,7 @@
 #include "Capturas.h"
 #include "comum/BancoTeste.h"
 #include "core/Menu.h"
+#include "ui/admin/FrmBackup.h"
 #include "ui/admin/FrmOrgaos.h"
 #include "ui/core/FrmAnexosdoBim.h"
 #include "ui/core/FrmIdentify.h"
@@ -13,7 +14,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QCheckBox>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(Login, DigitandoNaTela)
@@ -115,8 +118,21 @@ TEST(JanelaPrincipal, PermissaoNegadaESaida)
     ASSERT_EQ(p.ui.perguntas.size(), 1);
     EXPECT_EQ(p.ui.perguntas[0].titulo, "Sair");
     EXPECT_EQ(p.ui.perguntas[0].texto, "Deseja realmente sair do programa ?");
+    // Yes: the backup question follows; "No" with "Não fazer esta pergunta novamente." ticked
+    // closes the program and switches the question off.
     p.ui.respostas = {true};
+    bool perguntou = false;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<FrmDlgBackup*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        perguntou = true;
+        dlg->naoPerguntar()->setChecked(true);
+        Captura(dlg, "pergunta_backup");
+        dlg->findChild<QPushButton*>("cmdNao")->click();
+    });
     EXPECT_TRUE(janela.close());
+    EXPECT_TRUE(perguntou);
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT backup FROM tabChave").toInt(), 0);
 }
 
 TEST(AnexosDoBimestre, TelaListaOsDevidos)
