@@ -1,4 +1,5 @@
 #include "admin/Periodos.h"
+#include "admin/Configuracao.h"
 #include "core/Contexto.h"
 #include "core/Conversoes.h"
 #include "core/Inicio.h"
@@ -9,28 +10,16 @@ const QString Erro = QStringLiteral("Erro");
 
 QDate dataIso(const QVariant& v) { return v.isNull() ? QDate() : QDate::fromString(v.toString(), Qt::ISODate); }
 
-// The three responsible-person tables, with the columns copied into a new period.
-struct TabelaResponsavel {
-    const char* tabela;
-    const char* colunas;
-};
-constexpr TabelaResponsavel Responsaveis[] = {
-    {"tabResponsavelInformacao", "cpf,nome,funcao,id,email,telefone,celular,logradouro,complemento,cep,bairro,cidade,uf"},
-    {"tabResponsavelPreenchimento", "cpf,nome,funcao,id,email,telefone,celular,logradouro,complemento,cep,bairro,cidade,uf"},
-    {"tabResponsavelContabilidade",
-     "cpf,nome,profissao,rg,email,telefone,celular,data_nascimento,estado_civil,logradouro,complemento,cep,bairro,cidade,uf"},
-};
-
 // When the period has no responsible persons yet, the latest earlier period's are copied.
 void copiaResponsaveis(const Banco& b, const QString& periodo)
 {
-    for (const auto& r : Responsaveis) {
-        const QString t = QString::fromLatin1(r.tabela);
+    for (const Ficha& f : FichasResponsaveis()) {
+        const QString& t = f.tabela;
         if (b.existe(QStringLiteral("SELECT 1 FROM %1 WHERE BimReferencia = ?").arg(t), {periodo}))
             continue;
         b.executa(QStringLiteral("INSERT INTO %1 (bimreferencia,%2) SELECT ?,%2 FROM %1 WHERE BimReferencia IN "
                                  "(SELECT max(BimReferencia) FROM %1 WHERE BimReferencia < ?)")
-                      .arg(t, QString::fromLatin1(r.colunas)),
+                      .arg(t, ColunasDaFicha(f)),
                   {periodo, periodo});
     }
 }

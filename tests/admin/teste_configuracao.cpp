@@ -1,0 +1,354 @@
+#include "admin/Configuracao.h"
+#include "admin/Orgaos.h"
+#include "admin/Periodos.h"
+#include "comum/BancoTeste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString CnpjValido = QStringLiteral("11.222.333/0001-81");
+const QString CpfValido = QStringLiteral("529.982.247-25");
+
+// A configuration with every required field filled as a user types it.
+Configuracao completa(Contexto& ctx)
+{
+    Configuracao c = LeConfiguracao(ctx);
+    c.orgao["CGC"] = ValorDaTela(TipoDado::Cnpj, CnpjValido);
+    c.orgao["cidade"] = QStringLiteral("Campo Grande");
+    for (auto& r : c.responsaveis) {
+        r["nome"] = QStringLiteral("Maria da Silva");
+        r["cpf"] = ValorDaTela(TipoDado::Cpf, CpfValido);
+        r["telefone"] = QStringLiteral("(67) 3333-4444");
+    }
+    return c;
+}
+
+QString arquivo(const QTemporaryDir& dir, const QString& nome, const QByteArray& conteudo)
+{
+    const QString caminho = dir.filePath(nome);
+    QFile f(caminho);
+    f.open(QIODevice::WriteOnly);
+    f.write(conteudo);
+    return caminho;
+}
+
+} // namespace
+
+TEST(Configuracao, PrimeiraAberturaCriaChaveEPeriodo)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    p.ctx.BancoOrgao.executa("DELETE FROM tabChave");
+    p.ctx.BancoOrgao.executa("DELETE FROM tabControleMovimento");
+    const Configuracao c = LeConfiguracao(p.ctx);
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT VersaoAtualAplicativo FROM tabChave").toString(), "7.0");
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT backup FROM tabChave").toInt(), 1);
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT Situacao FROM tabControleMovimento WHERE BimReferencia = '201201'").toString(),
+              "ABERTO");
+    EXPECT_EQ(c.periodo, "201201");
+    EXPECT_EQ(TituloConfiguracao(c.periodo), "Configuração do Sistema 1º Bimestre");
+    EXPECT_EQ(TituloConfiguracao("201206"), "Configuração do Sistema 6º Bimestre");
+    EXPECT_TRUE(c.primeiraConfiguracao);
+    EXPECT_TRUE(c.backup);
+    EXPECT_EQ(c.descricao, "PREFEITURA MUNICIPAL DE CAMPO GRANDE");
+    EXPECT_EQ(c.orgao.value("cidade"), "Campo Grande");
+    // opening again adds nothing
+    LeConfiguracao(p.ctx);
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT count(*) FROM tabChave").toInt(), 1);
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT count(*) FROM tabControleMovimento").toInt(), 1);
+}
+
+TEST(Configuracao, ValoresEntreTelaEBanco)
+{
+    EXPECT_EQ(ValorDaTela(TipoDado::Cnpj, CnpjValido), "11222333000181");
+    EXPECT_EQ(ValorParaTela(TipoDado::Cnpj, "11222333000181"), CnpjValido);
+    EXPECT_EQ(ValorParaTela(TipoDado::Cpf, "52998224725"), CpfValido);
+    EXPECT_EQ(ValorParaTela(TipoDado::Cep, "79002000"), "79002-000");
+    EXPECT_EQ(ValorDaTela(TipoDado::Cep, "79002-000"), "79002000");
+    EXPECT_EQ(ValorDaTela(TipoDado::Data, "05/03/1970"), "1970-03-05");
+    EXPECT_EQ(ValorParaTela(TipoDado::Data, "1970-03-05"), "05/03/1970");
+    EXPECT_EQ(ValorDaTela(TipoDado::Data, "31/02/1970"), "");
+    EXPECT_EQ(ValorDaTela(TipoDado::Uf, " ms "), "MS");
+    // what is no document is shown as it was kept
+    EXPECT_EQ(ValorParaTela(TipoDado::Cpf, "123"), "123");
+}
+
+TEST(Configuracao, ValidacaoNaOrdemComAbaECampo)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    Configuracao c = completa(p.ctx);
+    EXPECT_FALSE(ValidaConfiguracao(c));
+
+    struct Caso {
+        std::function<void(Configuracao&)> estraga;
+        int aba;
+        QString coluna, texto;
+    };
+    const std::vector<Caso> casos{
+        {[](Configuracao& x) { x.codigoOrgao.clear(); x.orgao["CGC"].clear(); }, 0, "CGC", "Um órgão deve ser selecionado."},
+        {[](Configuracao& x) { x.orgao["CGC"].clear(); x.responsaveis[0]["nome"].clear(); }, 0, "CGC",
+         "Campo Obrigatório do cadastro do órgão deve ser informado."},
+        {[](Configuracao& x) { x.orgao["CGC"] = "11222333000182"; }, 0, "CGC", "O número de CGC é inválido."},
+        {[](Configuracao& x) { x.responsaveis[0]["telefone"].clear(); x.responsaveis[1]["nome"].clear(); }, 1, "telefone",
+         "Campos Obrigatórios do responsável pelas informações devem ser informados."},
+        {[](Configuracao& x) { x.responsaveis[1]["cpf"].clear(); }, 2, "cpf",
+         "Campos Obrigatórios do responsável pelo preenchimento devem ser informados."},
+        {[](Configuracao& x) { x.responsaveis[2]["nome"] = "  "; }, 3, "nome",
+         "Campos Obrigatórios do responsável pela contabilidade devem ser informados."},
+        {[](Configuracao& x) { x.responsaveis[2]["cpf"] = "12345678900"; }, 3, "cpf", "O número de CPF é inválido."},
+    };
+    for (const Caso& caso : casos) {
+        Configuracao x = c;
+        caso.estraga(x);
+        const auto r = ValidaConfiguracao(x);
+        ASSERT_TRUE(r) << caso.texto.toStdString();
+        EXPECT_EQ(r->aba, caso.aba) << caso.texto.toStdString();
+        EXPECT_EQ(r->coluna, caso.coluna);
+        EXPECT_EQ(r->texto, caso.texto);
+    }
+}
+
+TEST(Configuracao, GravarRecusaMostraOMotivoENaoGrava)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    Configuracao c = completa(p.ctx);
+    c.responsaveis[2]["cpf"] = "12345678900";
+    EXPECT_EQ(GravaConfiguracao(p.ctx, c), Gravacao::Recusada);
+    ASSERT_EQ(p.ui.mensagens.size(), 1);
+    EXPECT_EQ(p.ui.mensagens[0].titulo, "Erro");
+    EXPECT_EQ(p.ui.mensagens[0].texto, "Impossível gravar: O número de CPF é inválido.");
+    EXPECT_FALSE(p.ctx.BancoOrgao.existe("SELECT 1 FROM tabResponsavelContabilidade"));
+    EXPECT_TRUE(p.ctx.BancoOrgao.valor("SELECT CGC FROM tabChave").isNull());
+}
+
+TEST(Configuracao, GravarEReler)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    Configuracao c = completa(p.ctx);
+    c.responsaveis[2]["data_nascimento"] = ValorDaTela(TipoDado::Data, "05/03/1970");
+    c.responsaveis[2]["profissao"] = "Contadora";
+    c.orgao["Telefone"] = "6733334444";
+    c.backup = false;
+    c.integradoSet = true;
+    bool importar = true;
+    EXPECT_EQ(GravaConfiguracao(p.ctx, c, &importar), Gravacao::Gravada);
+    EXPECT_EQ(p.ui.textos(), QStringList{"Configurações Salvas com Sucesso."});
+    // the only body of the machine, saved for the first time: the import of the previous exercise is offered
+    ASSERT_EQ(p.ui.perguntas.size(), 1);
+    EXPECT_EQ(p.ui.perguntas[0].texto,
+              "O Programa Lumo 2012 foi configurado corretamente.\rÉ possível importar dados digitados do exercício anterior "
+              "Deseja importar os dados do exercício anterior?");
+    EXPECT_FALSE(importar);
+    EXPECT_FALSE(c.primeiraConfiguracao);
+
+    const Banco& b = p.ctx.BancoOrgao;
+    EXPECT_EQ(b.valor("SELECT CGC FROM tabChave").toString(), "11222333000181");
+    EXPECT_EQ(b.valor("SELECT backup FROM tabChave").toInt(), 0);
+    EXPECT_EQ(b.valor("SELECT IntegradoSet FROM tabChave").toInt(), 1);
+    EXPECT_EQ(b.valor("SELECT cpf FROM tabResponsavelInformacao WHERE bimreferencia = '201201'").toString(), "52998224725");
+    EXPECT_EQ(b.valor("SELECT data_nascimento FROM tabResponsavelContabilidade").toString(), "1970-03-05");
+
+    Configuracao lida = LeConfiguracao(p.ctx);
+    EXPECT_FALSE(lida.primeiraConfiguracao);
+    EXPECT_TRUE(lida.temPreenchimento);
+    EXPECT_FALSE(lida.backup);
+    EXPECT_TRUE(lida.integradoSet);
+    EXPECT_EQ(lida.orgao.value("Telefone"), "6733334444");
+    EXPECT_EQ(lida.responsaveis[2].value("profissao"), "Contadora");
+
+    // saving again updates the rows of the period instead of adding others, and asks nothing
+    p.ui.limpa();
+    lida.responsaveis[0]["nome"] = "Outro Nome";
+    EXPECT_EQ(GravaConfiguracao(p.ctx, lida), Gravacao::Gravada);
+    EXPECT_TRUE(p.ui.perguntas.isEmpty());
+    EXPECT_EQ(b.valor("SELECT count(*) FROM tabResponsavelInformacao").toInt(), 1);
+    EXPECT_EQ(b.valor("SELECT nome FROM tabResponsavelInformacao").toString(), "Outro Nome");
+
+    // a new period takes the persons forward with every column
+    p.ctx.BancoOrgao.executa("UPDATE tabControleMovimento SET Situacao = 'FECHADO'");
+    p.ui.respostas = {true};
+    ASSERT_TRUE(AbreNovoPeriodo(p.ctx));
+    EXPECT_EQ(b.valor("SELECT data_nascimento FROM tabResponsavelContabilidade WHERE bimreferencia = '201202'").toString(),
+              "1970-03-05");
+}
+
+TEST(Configuracao, SemPerguntaDeImportacaoComOutroOrgaoConfigurado)
+{
+    ProgramaTeste p;
+    ConfiguraOrgao(p.pasta(), p.ctx.BancoConfig, "C001");
+    p.configuraOrgao("P001");
+    Configuracao c = completa(p.ctx);
+    EXPECT_EQ(GravaConfiguracao(p.ctx, c), Gravacao::Gravada);
+    EXPECT_TRUE(p.ui.perguntas.isEmpty());
+}
+
+TEST(Configuracao, FecharOrgaoNovoComErros)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    const QString pasta = p.ctx.pastaDoOrgao();
+    Configuracao c = LeConfiguracao(p.ctx);
+
+    // Yes: the user goes on typing
+    p.ui.respostas = {true};
+    EXPECT_EQ(FechaConfiguracao(p.ctx, c), Fechamento::Continua);
+    EXPECT_EQ(p.ui.perguntas[0].texto, "Foram encontrados erros na configuração do órgão.\rDeseja continuar com a digitação dos dados ?");
+    // No, then No: closes and keeps the body
+    p.ui.limpa();
+    p.ui.respostas = {false, false};
+    EXPECT_EQ(FechaConfiguracao(p.ctx, c), Fechamento::Fecha);
+    ASSERT_EQ(p.ui.perguntas.size(), 2);
+    EXPECT_EQ(p.ui.perguntas[1].texto, "Você optou por não digitar os dados agora. Deseja excluir o órgão cadastrado ?\r"
+                                       "Esta operação irá apagar qualquer informação que tenha sido cadastrada.");
+    EXPECT_TRUE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
+    // No, then Yes: the body and its folder's files are gone
+    p.ui.limpa();
+    p.ui.respostas = {false, true};
+    EXPECT_EQ(FechaConfiguracao(p.ctx, c), Fechamento::OrgaoExcluido);
+    EXPECT_FALSE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
+    EXPECT_TRUE(QDir(pasta).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(p.ctx.CodigoOrgao.isEmpty());
+    // the body can be configured again from the template
+    EXPECT_NO_THROW(ConfiguraOrgao(p.pasta(), p.ctx.BancoConfig, "P001"));
+}
+
+TEST(Configuracao, FecharSemPerguntasQuandoValidoOuJaConfigurado)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    Configuracao c = completa(p.ctx);
+    EXPECT_EQ(FechaConfiguracao(p.ctx, c), Fechamento::Fecha);
+    GravaConfiguracao(p.ctx, c);
+    p.ui.limpa();
+    Configuracao lida = LeConfiguracao(p.ctx);
+    lida.responsaveis[0]["nome"].clear();
+    EXPECT_EQ(FechaConfiguracao(p.ctx, lida), Fechamento::Fecha);
+    EXPECT_TRUE(p.ui.perguntas.isEmpty());
+}
+
+TEST(Comprovantes, FormatosEArquivoVazio)
+{
+    InteracaoRoteiro ui;
+    QTemporaryDir dir;
+    const QString pdf = arquivo(dir, "rreo.PDF", "%PDF-1.4 conteudo");
+    const QString doc = arquivo(dir, "rgf.doc", "documento");
+    const QString vazio = arquivo(dir, "vazio.pdf", "");
+    const QString txt = arquivo(dir, "notas.txt", "texto");
+
+    const auto lido = LeComprovante(ui, pdf, ExtensoesSoPdf);
+    ASSERT_TRUE(lido);
+    EXPECT_EQ(lido->conteudo, QByteArray("%PDF-1.4 conteudo"));
+    EXPECT_TRUE(lido->escolhido);
+    EXPECT_TRUE(ui.mensagens.isEmpty());
+
+    EXPECT_FALSE(LeComprovante(ui, doc, ExtensoesSoPdf));
+    EXPECT_EQ(ui.ultimo(), "O arquivo só é aceito no seguinte formato (PDF)");
+    EXPECT_TRUE(LeComprovante(ui, doc, ExtensoesComprovante));
+    EXPECT_FALSE(LeComprovante(ui, txt, ExtensoesComprovante));
+    EXPECT_EQ(ui.ultimo(), "O arquivo só é aceito nos seguintes formatos (DOC,PDF,JPG,JPEG)");
+    EXPECT_FALSE(LeComprovante(ui, vazio, ExtensoesComprovante));
+    EXPECT_EQ(ui.ultimo(), "O arquivo que você está tentando inserir está vazio !!");
+}
+
+TEST(Comprovantes, GravaCaminhosEConteudo)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    QTemporaryDir dir;
+    Comprovantes c = LeComprovantes(p.ctx);
+    EXPECT_EQ(c.periodo, "201201");
+    c.rreo = *LeComprovante(p.ui, arquivo(dir, "rreo.pdf", QByteArray("\x00\x01pdf", 5)), ExtensoesSoPdf);
+    // without the person responsible for filling in nothing is stored
+    EXPECT_FALSE(GravaComprovantes(p.ctx, c));
+    EXPECT_EQ(p.ui.ultimo(), "Os dados do responsável pelo preenchimento deve estar informado antes de anexar o Rrel ou Rgf");
+
+    Configuracao cfg = completa(p.ctx);
+    GravaConfiguracao(p.ctx, cfg);
+    p.ui.limpa();
+    EXPECT_TRUE(GravaComprovantes(p.ctx, c));
+    EXPECT_EQ(p.ui.ultimo(), "Gravação efetuada com sucesso");
+    const Banco& b = p.ctx.BancoOrgao;
+    EXPECT_EQ(b.valor("SELECT ArquivoComprovacaoRel FROM tabResponsavelPreenchimento").toByteArray(), QByteArray("\x00\x01pdf", 5));
+    EXPECT_TRUE(b.valor("SELECT ArquivoComprovacaoRgf FROM tabResponsavelPreenchimento").isNull());
+    EXPECT_EQ(LeComprovantes(p.ctx).rreo.caminho, c.rreo.caminho);
+
+    // saving the configuration later keeps the stored bytes of a file not chosen again
+    Configuracao lida = LeConfiguracao(p.ctx);
+    EXPECT_EQ(lida.rreo.caminho, c.rreo.caminho);
+    lida.rgf = *LeComprovante(p.ui, arquivo(dir, "rgf.jpeg", "imagem"), ExtensoesComprovante);
+    EXPECT_EQ(GravaConfiguracao(p.ctx, lida), Gravacao::Gravada);
+    EXPECT_EQ(b.valor("SELECT ArquivoComprovacaoRel FROM tabResponsavelPreenchimento").toByteArray(), QByteArray("\x00\x01pdf", 5));
+    EXPECT_EQ(b.valor("SELECT ArquivoComprovacaoRgf FROM tabResponsavelPreenchimento").toByteArray(), QByteArray("imagem"));
+}
+
+TEST(ImportacaoConfiguracao, RecusasAntesDeTocarEmAlgo)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    QTemporaryDir dir;
+
+    EXPECT_FALSE(ImportaConfiguracaoAnterior(p.ctx, ""));
+    EXPECT_EQ(p.ui.ultimo(), "Para Importar os dados, primeiramente,  selecione um Órgão.");
+
+    p.ui.limpa();
+    p.ui.arquivos = {arquivo(dir, "lixo.mdb", "isto não é um banco")};
+    EXPECT_FALSE(ImportaConfiguracaoAnterior(p.ctx, "P001"));
+    EXPECT_EQ(p.ui.textos(), (QStringList{"Informe a localização do banco de dados do Lumo 2010.",
+                                          "Não foi possível abrir o banco selecionado!"}));
+
+    const QString semChave = dir.filePath("vazio.mdb");
+    ProgramaTeste::bancoOrgao(semChave);
+    p.ui.arquivos = {semChave};
+    EXPECT_FALSE(ImportaConfiguracaoAnterior(p.ctx, "P001"));
+    EXPECT_EQ(p.ui.ultimo(), "Não foi possível identificar o órgão no banco de dados!");
+
+    const QString outro = dir.filePath("outro.mdb");
+    ProgramaTeste::bancoOrgao(outro).executa("INSERT INTO tabChave (Codigo_tabOrgaos) VALUES ('C001')");
+    p.ui.arquivos = {outro};
+    EXPECT_FALSE(ImportaConfiguracaoAnterior(p.ctx, "P001"));
+    EXPECT_EQ(p.ui.ultimo(), "O banco de dados selecionado não pertence ao órgão atual.");
+    EXPECT_TRUE(p.ctx.BancoOrgao.valor("SELECT CGC FROM tabChave").isNull());
+}
+
+TEST(ImportacaoConfiguracao, TrazOrgaoEResponsaveisDoUltimoPeriodoDe2010)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    QTemporaryDir dir;
+    const QString velho = dir.filePath("lumo2010.mdb");
+    {
+        Banco v = ProgramaTeste::bancoOrgao(velho);
+        v.executa("INSERT INTO tabChave (Codigo_tabOrgaos, CGC, Cidade, Email, backup) VALUES ('P001', '11222333000181', "
+                  "'Campo Grande', 'pref@ms.gov.br', 0)");
+        v.executa("INSERT INTO tabResponsavelInformacao (bimreferencia, nome, cpf) VALUES ('201005', 'Antigo', '1')");
+        v.executa("INSERT INTO tabResponsavelInformacao (bimreferencia, nome, cpf) VALUES ('201006', 'Recente', '52998224725')");
+        v.executa("INSERT INTO tabResponsavelInformacao (bimreferencia, nome, cpf) VALUES ('200906', 'Velho', '2')");
+        v.executa("INSERT INTO tabResponsavelContabilidade (bimreferencia, nome, profissao) VALUES ('201006', 'Contador', 'CRC')");
+    }
+    p.ctx.BancoOrgao.executa("INSERT INTO tabResponsavelInformacao (bimreferencia, nome) VALUES ('201201', 'Será trocado')");
+    p.ui.arquivos = {velho};
+    EXPECT_TRUE(ImportaConfiguracaoAnterior(p.ctx, "P001"));
+    EXPECT_EQ(p.ui.textos(), (QStringList{"Informe a localização do banco de dados do Lumo 2010.",
+                                          "Dados do Órgão Importados com Sucesso.",
+                                          "Dados do Responsável pela Contabilidade Importados com Sucesso.",
+                                          "Dados Responsável pela Informação Importados com Sucesso.",
+                                          "Dados do Responsável Preenchimento não encontrados."}));
+    const Banco& b = p.ctx.BancoOrgao;
+    EXPECT_EQ(b.valor("SELECT count(*) FROM tabChave").toInt(), 1);
+    EXPECT_EQ(b.valor("SELECT VersaoAtualAplicativo FROM tabChave").toString(), "5.0");
+    EXPECT_EQ(b.valor("SELECT backup FROM tabChave").toInt(), 1);
+    EXPECT_EQ(b.valor("SELECT Email FROM tabChave").toString(), "pref@ms.gov.br");
+    EXPECT_EQ(b.valor("SELECT RevisaoAtual FROM tabChave").toString(), RevisaoPrograma());
+    EXPECT_EQ(b.valor("SELECT group_concat(nome) FROM tabResponsavelInformacao WHERE bimreferencia = '201201'").toString(),
+              "Recente");
+    EXPECT_EQ(b.valor("SELECT profissao FROM tabResponsavelContabilidade WHERE bimreferencia = '201201'").toString(), "CRC");
+    // the old database is let go
+    EXPECT_FALSE(b.existe("SELECT 1 FROM pragma_database_list WHERE name = 'anterior'"));
+}
