@@ -255,24 +255,33 @@ Configuracao LeConfiguracao(Contexto& ctx)
     return cfg;
 }
 
-std::optional<Recusa> ValidaConfiguracao(const Configuracao& cfg)
+bool ConfiguracaoPendente(const Contexto& ctx)
+{
+    try {
+        return ctx.BancoOrgao.valor(QStringLiteral("SELECT CGC FROM tabChave")).toString().trimmed().isEmpty();
+    } catch (const ErroBanco&) {
+        return false;
+    }
+}
+
+std::optional<RecusaGravacao> ValidaConfiguracao(const Configuracao& cfg)
 {
     const QString cgc = QStringLiteral("CGC");
     if (cfg.codigoOrgao.trimmed().isEmpty())
-        return Recusa{0, cgc, QStringLiteral("Um órgão deve ser selecionado.")};
+        return RecusaGravacao{0, cgc, QStringLiteral("Um órgão deve ser selecionado.")};
     if (vazio(cfg.orgao, cgc))
-        return Recusa{0, cgc, FichaOrgao().faltaObrigatorio};
+        return RecusaGravacao{0, cgc, FichaOrgao().faltaObrigatorio};
     if (!ValidaCNPJ(SomenteDigitos(cfg.orgao.value(cgc))))
-        return Recusa{0, cgc, QStringLiteral("O número de CGC é inválido.")};
+        return RecusaGravacao{0, cgc, QStringLiteral("O número de CGC é inválido.")};
     for (size_t i = 0; i < FichasResponsaveis().size(); ++i) {
         const Ficha& f = FichasResponsaveis()[i];
         const Valores& v = cfg.responsaveis[i];
         for (const CampoFicha& c : f.campos)
             if (c.obrigatorio && vazio(v, c.coluna))
-                return Recusa{int(i) + 1, c.coluna, f.faltaObrigatorio};
+                return RecusaGravacao{int(i) + 1, c.coluna, f.faltaObrigatorio};
         // A CPF refused when its field was left is refused again here: it is never saved.
         if (!ValidaCPF(SomenteDigitos(v.value(QStringLiteral("cpf")))))
-            return Recusa{int(i) + 1, QStringLiteral("cpf"), QStringLiteral("O número de CPF é inválido.")};
+            return RecusaGravacao{int(i) + 1, QStringLiteral("cpf"), QStringLiteral("O número de CPF é inválido.")};
     }
     return std::nullopt;
 }

@@ -75,14 +75,18 @@ inline const QString AvisoComprovanteSemPreenchimento = QStringLiteral(
 // the exercise open) and reads the body and the persons of the open period. Throws ErroBanco.
 Configuracao LeConfiguracao(Contexto& ctx);
 
+// The body's configuration was never saved (its CNPJ is still empty): the main window opens the
+// configuration screen right after the sign-in.
+bool ConfiguracaoPendente(const Contexto& ctx);
+
 // The first fault in the order the screen checks them: the tab (0 body, 1-3 persons), the
 // column to focus and the text that follows "Impossível gravar: ".
-struct Recusa {
+struct RecusaGravacao {
     int aba = 0;
     QString coluna;
     QString texto;
 };
-std::optional<Recusa> ValidaConfiguracao(const Configuracao& cfg);
+std::optional<RecusaGravacao> ValidaConfiguracao(const Configuracao& cfg);
 
 enum class Gravacao { Recusada, Gravada, Falhou };
 // Validates (showing the refusal), saves the key row, the three persons of the open period

@@ -1,5 +1,6 @@
 #include "core/Documentos.h"
 #include "core/Conversoes.h"
+#include "core/Interacao.h"
 
 #include <initializer_list>
 
@@ -69,4 +70,13 @@ QString FormataDocumento(const QString& documento, bool pontua)
     if (documento.size() == 14)
         return d(0, 2) + u'.' + d(2, 3) + u'.' + d(5, 3) + u'/' + d(8, 4) + u'-' + d(12, 2);
     return {};
+}
+
+bool ConfereCPF(Interacao& ui, const QString& texto)
+{
+    const QString digitos = SomenteDigitos(texto);
+    if (digitos.isEmpty() || ValidaCPF(digitos))
+        return true;
+    Avisa(ui, Interacao::Icone::Critico, QStringLiteral("Erro"), QStringLiteral("O número de CPF é inválido."));
+    return false;
 }

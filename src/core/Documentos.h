@@ -11,3 +11,8 @@ bool ValidaCNPJ(const QString& cnpj);
 // Otherwise the punctuated forms (14 or 18 characters) give back their digits.
 // Any other length gives an empty text.
 QString FormataDocumento(const QString& documento, bool pontua);
+
+class Interacao;
+// Leaving a CPF field: an empty field passes; a number whose digits fail ValidaCPF is refused
+// with "O número de CPF é inválido." titled "Erro".
+bool ConfereCPF(Interacao& ui, const QString& texto);

@@ -1,7 +1,8 @@
 #include "ui/core/Campos.h"
+#include "core/Conversoes.h"
+#include "core/Documentos.h"
 
 #include <QPushButton>
-#include "core/Conversoes.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -129,6 +130,20 @@ void CampoData::normaliza()
 CampoDataCodigo::CampoDataCodigo(QWidget* pai) : CampoTexto(pai) {}
 
 ResultadoTecla CampoDataCodigo::filtra(QChar tecla) { return {FiltraTeclaDataCodigo(tecla)}; }
+
+CampoDocumento::CampoDocumento(Interacao* ui, bool cpf, QWidget* pai) : CampoDataCodigo(pai), ui_(ui), cpf_(cpf)
+{
+    setMaxLength(cpf ? 14 : 18);
+}
+
+void CampoDocumento::normaliza()
+{
+    const QString pontuado = FormataDocumento(SomenteDigitos(text()), true);
+    if (!pontuado.isEmpty())
+        setText(pontuado);
+    if (cpf_ && ui_)
+        ConfereCPF(*ui_, text());
+}
 
 void PadraoGrade(QTableView* grade)
 {

@@ -96,6 +96,19 @@ protected:
     ResultadoTecla filtra(QChar tecla) override;
 };
 
+// CPF or CNPJ: digits and punctuation; on leaving it is shown punctuated, and a CPF whose
+// check digits fail is refused with its message.
+class CampoDocumento : public CampoDataCodigo {
+    Q_OBJECT
+public:
+    CampoDocumento(Interacao* ui, bool cpf, QWidget* pai = nullptr);
+    void normaliza() override;
+
+private:
+    Interacao* ui_;
+    bool cpf_;
+};
+
 // The common look of every grid: headers shown, Arial (or the nearest sans-serif) in the
 // header and the body, one line per row.
 void PadraoGrade(QTableView* grade);

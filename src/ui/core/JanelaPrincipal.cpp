@@ -1,4 +1,5 @@
 #include "ui/core/JanelaPrincipal.h"
+#include "admin/Configuracao.h"
 #include "core/Contexto.h"
 #include "core/Inicio.h"
 #include "core/Seguranca.h"
@@ -101,6 +102,9 @@ void JanelaPrincipal::executa(const QString& id)
             sub->setAttribute(Qt::WA_DeleteOnClose);
             sub->show();
             tela->setFocus();
+        } else {
+            // A modal screen has already closed.
+            reaplicaMenus();
         }
     }
     // An entry whose screen does not exist yet does nothing after its permission check.
@@ -122,6 +126,9 @@ bool JanelaPrincipal::inicia()
 {
     if (!identifica())
         return false;
+    // A body whose configuration was never saved starts on the configuration screen.
+    if (ConfiguracaoPendente(ctx_))
+        executa(QStringLiteral("arquivo.configuracao"));
     // The tutorial topics (help screens) are opened from the tools menu; nothing else here.
     return true;
 }

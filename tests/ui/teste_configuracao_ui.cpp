@@ -1,0 +1,173 @@
+#include "Capturas.h"
+#include "comum/BancoTeste.h"
+#include "ui/admin/FrmComprovante.h"
+#include "ui/admin/FrmConfSistema.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+void ativa(QWidget& tela)
+{
+    tela.show();
+    QApplication::setActiveWindow(&tela);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tela));
+}
+
+// Types into a field as a user does: focus, the keys, then Tab away.
+void digita(FrmConfSistema& tela, int aba, const QString& coluna, const QString& texto)
+{
+    tela.abas()->setCurrentIndex(aba);
+    QLineEdit* c = tela.campo(aba, coluna);
+    ASSERT_TRUE(c) << coluna.toStdString();
+    c->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(c, texto);
+    QTest::keyClick(c, Qt::Key_Tab);
+}
+
+QString arquivo(const QTemporaryDir& dir, const QString& nome, const QByteArray& conteudo)
+{
+    QFile f(dir.filePath(nome));
+    f.open(QIODevice::WriteOnly);
+    f.write(conteudo);
+    return f.fileName();
+}
+
+} // namespace
+
+TEST(ConfSistemaTela, NovoOrgaoDigitadoDoInicioAoFim)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    FrmConfSistema tela(p.ctx);
+    ativa(tela);
+    EXPECT_EQ(tela.windowTitle(), "Configuração do Sistema 1º Bimestre");
+    EXPECT_EQ(tela.abas()->count(), 5);
+    EXPECT_EQ(tela.findChild<QLabel*>("lblDescricao")->text(), "PREFEITURA MUNICIPAL DE CAMPO GRANDE");
+    EXPECT_TRUE(tela.backup()->isChecked());
+    // no person responsible for filling in yet: the proofs wait for it
+    EXPECT_FALSE(tela.rreo()->isEnabled());
+    EXPECT_EQ(tela.findChild<QLabel*>("lblAvisoComprovantes")->text(), AvisoComprovanteSemPreenchimento);
+
+    // the CNPJ takes its mask on leaving
+    digita(tela, 0, "CGC", "11222333000181");
+    EXPECT_EQ(tela.campo(0, "CGC")->text(), "11.222.333/0001-81");
+    digita(tela, 0, "cep", "79002000");
+
+    // saving with the persons missing brings their tab to front, first missing field focused
+    tela.findChild<QPushButton*>("cmdAplicar")->click();
+    EXPECT_EQ(p.ui.ultimo(), "Impossível gravar: Campos Obrigatórios do responsável pelas informações devem ser informados.");
+    EXPECT_EQ(p.ui.mensagens.back().titulo, "Erro");
+    EXPECT_EQ(tela.abas()->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), tela.campo(1, "nome"));
+
+    for (int aba = 1; aba <= 3; ++aba) {
+        digita(tela, aba, "nome", "Jose D'Avila");
+        digita(tela, aba, "cpf", "52998224725");
+        digita(tela, aba, "telefone", "(67) 3314-0000");
+    }
+    EXPECT_EQ(tela.campo(1, "nome")->text(), "Jose DAvila"); // the quote key is refused
+    EXPECT_EQ(tela.campo(2, "cpf")->text(), "529.982.247-25");
+
+    // an invalid CPF of the accounts person is refused on leaving and on saving
+    p.ui.limpa();
+    tela.campo(3, "cpf")->clear();
+    digita(tela, 3, "cpf", "12345678900");
+    EXPECT_EQ(p.ui.ultimo(), "O número de CPF é inválido.");
+    tela.abas()->setCurrentIndex(0);
+    tela.findChild<QPushButton*>("cmdAplicar")->click();
+    EXPECT_EQ(p.ui.ultimo(), "Impossível gravar: O número de CPF é inválido.");
+    EXPECT_EQ(tela.abas()->currentIndex(), 3);
+    EXPECT_TRUE(p.ctx.BancoOrgao.valor("SELECT CGC FROM tabChave").isNull());
+
+    tela.campo(3, "cpf")->clear();
+    digita(tela, 3, "cpf", "529.982.247-25");
+    digita(tela, 3, "data_nascimento", "05031970");
+    tela.integradoSet()->setChecked(true);
+    p.ui.limpa();
+    tela.findChild<QPushButton*>("cmdAplicar")->click();
+    EXPECT_EQ(p.ui.textos(), QStringList{"Configurações Salvas com Sucesso."});
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT CGC FROM tabChave").toString(), "11222333000181");
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT cep FROM tabChave").toString(), "79002000");
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT IntegradoSet FROM tabChave").toInt(), 1);
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT data_nascimento FROM tabResponsavelContabilidade").toString(), "1970-03-05");
+    // the proofs can now be chosen
+    EXPECT_TRUE(tela.rreo()->isEnabled());
+    Captura(&tela, "configuracao_sistema");
+
+    // once saved, closing asks nothing
+    p.ui.limpa();
+    tela.close();
+    EXPECT_TRUE(p.ui.perguntas.isEmpty());
+    EXPECT_FALSE(tela.orgaoExcluido());
+}
+
+TEST(ConfSistemaTela, FecharOrgaoNovoSemDadosExcluiOOrgao)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    FrmConfSistema tela(p.ctx);
+    ativa(tela);
+    // Yes to going on typing keeps the screen open
+    p.ui.respostas = {true};
+    tela.close();
+    EXPECT_TRUE(tela.isVisible());
+    // No twice: the body stays
+    p.ui.respostas = {false, false};
+    tela.close();
+    EXPECT_FALSE(tela.isVisible());
+    EXPECT_TRUE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
+
+    FrmConfSistema outra(p.ctx);
+    ativa(outra);
+    p.ui.respostas = {false, true};
+    QTest::keyClick(&outra, Qt::Key_Escape);
+    EXPECT_FALSE(outra.isVisible());
+    EXPECT_TRUE(outra.orgaoExcluido());
+    EXPECT_FALSE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
+}
+
+TEST(ComprovanteTela, EscolherEGravar)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    QTemporaryDir dir;
+    FrmComprovante tela(p.ctx);
+    ativa(tela);
+    EXPECT_EQ(tela.windowTitle(), "Envio do comprovante do envio de RREO E RGF");
+
+    p.ui.arquivos = {arquivo(dir, "rreo.jpg", "imagem")};
+    tela.rreo()->botao()->click();
+    EXPECT_EQ(p.ui.ultimo(), "O arquivo só é aceito no seguinte formato (PDF)");
+    EXPECT_TRUE(tela.rreo()->caminho()->text().isEmpty());
+
+    p.ui.arquivos = {arquivo(dir, "rreo.pdf", "%PDF")};
+    tela.rreo()->botao()->click();
+    EXPECT_TRUE(tela.rreo()->caminho()->text().endsWith("rreo.pdf"));
+    p.ui.arquivos = {arquivo(dir, "rgf.jpeg", "")};
+    tela.rgf()->botao()->click();
+    EXPECT_EQ(p.ui.ultimo(), "O arquivo que você está tentando inserir está vazio !!");
+
+    tela.findChild<QPushButton*>("cmdGravar")->click();
+    EXPECT_EQ(p.ui.ultimo(), "Os dados do responsável pelo preenchimento deve estar informado antes de anexar o Rrel ou Rgf");
+
+    p.ctx.BancoOrgao.executa("INSERT INTO tabResponsavelPreenchimento (bimreferencia, nome) VALUES ('201201', 'Ana')");
+    tela.findChild<QPushButton*>("cmdGravar")->click();
+    EXPECT_EQ(p.ui.ultimo(), "Gravação efetuada com sucesso");
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT ArquivoComprovacaoRel FROM tabResponsavelPreenchimento").toByteArray(),
+              QByteArray("%PDF"));
+    Captura(&tela, "comprovante");
+
+    // opening again shows the stored path
+    FrmComprovante outra(p.ctx);
+    EXPECT_EQ(outra.rreo()->caminho()->text(), tela.rreo()->caminho()->text());
+}
