@@ -77,6 +77,7 @@ bool EscolhaOrgao::escolhe(int indice)
         try {
             o.pastaDados = ConfiguraOrgao(ctx_.pastaPrograma, ctx_.BancoConfig, o.siglaLrf);
             o.configurado = true;
+            AbreOrgaoNovo(ctx_, o);
         } catch (const ErroBanco& e) {
             MostraErro(ctx_.interacao(), QStringLiteral("Erro ao tentar configurar o órgão."), e.falha());
             return false;

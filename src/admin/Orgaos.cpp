@@ -69,6 +69,13 @@ void EscolheOrgao(Contexto& ctx, const OrgaoConhecido& orgao)
     ctx.CodigoOrgao = orgao.siglaLrf;
 }
 
+void AbreOrgaoNovo(Contexto& ctx, const OrgaoConhecido& orgao)
+{
+    EscolheOrgao(ctx, orgao);
+    ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
+    AplicaPadroesPrimeiraAbertura(ctx);
+}
+
 void AplicaPadroesPrimeiraAbertura(Contexto& ctx)
 {
     Transacao t(ctx.BancoOrgao);

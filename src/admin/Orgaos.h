@@ -28,6 +28,10 @@ QString MensagemOrgaoCriado(const QString& nome);
 // Makes the body the active one of the context (as the body-choice screen does).
 void EscolheOrgao(Contexto& ctx, const OrgaoConhecido& orgao);
 
+// A body just configured becomes the active one with its database open and the first-opening
+// defaults applied, so that the sign-in already finds its open period.
+void AbreOrgaoNovo(Contexto& ctx, const OrgaoConhecido& orgao);
+
 // The defaults of a body's first opening: the key row ("7.0", running revision, backup on)
 // and the first period of the exercise open.
 void AplicaPadroesPrimeiraAbertura(Contexto& ctx);

@@ -74,6 +74,9 @@ TEST(EscolhaOrgao, UmPorVisitaRemoverEEscolher)
     EXPECT_FALSE(p.ctx.PastaOrgao.isEmpty());
     EXPECT_TRUE(QFile::exists(p.ctx.caminhoBancoOrgao()));
     EXPECT_TRUE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad WHERE Codigo_Lrf = 'C001'"));
+    // the new body's database already has its key row and first period for the sign-in
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT Situacao FROM tabControleMovimento WHERE BimReferencia = '201201'").toString(), "ABERTO");
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT VersaoAtualAplicativo FROM tabChave").toString(), "7.0");
 
     // once configured it cannot be removed
     EXPECT_FALSE(e.remove(0));

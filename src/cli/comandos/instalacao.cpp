@@ -70,9 +70,7 @@ int orgao(Sessao& s)
         const QString pasta = ConfiguraOrgao(s.ctx.pastaPrograma, s.ctx.BancoConfig, orgao->siglaLrf);
         OrgaoConhecido configurado = *orgao;
         configurado.pastaDados = pasta;
-        EscolheOrgao(s.ctx, configurado);
-        s.ctx.BancoOrgao = Banco::abre(s.ctx.caminhoBancoOrgao());
-        AplicaPadroesPrimeiraAbertura(s.ctx);
+        AbreOrgaoNovo(s.ctx, configurado);
         Escreve(MensagemOrgaoCriado(orgao->nome));
         return Ok;
     } catch (const ErroBanco& e) {
