@@ -1,5 +1,6 @@
 // The desktop program: start-up in the order the program has always followed, then the main
 // window's event loop.
+#include "admin/Atualizacao.h"
 #include "core/Contexto.h"
 #include "core/Inicio.h"
 #include "ui/admin/FrmOrgaos.h"
@@ -9,19 +10,30 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPainter>
-#include <QProcess>
+#include <QSettings>
 #include <QSplashScreen>
+#include <QUrl>
 
 namespace {
 
-// The update check runs here, before the splash; it ends the process when the user accepts a
-// download. Until the published-version check exists there is nothing to ask.
-bool VerificaAtualizacao(Contexto&) { return false; }
+// The update check runs before the splash; true when the user accepted the download and the
+// browser took the installer's address: the program ends.
+bool VerificaAtualizacao(Contexto& ctx)
+{
+    const std::unique_ptr<QSettings> configuracao = ConfiguracaoInstalacao(ctx.pastaPrograma);
+    const std::optional<QString> instalada = LeVersaoInstalada(*configuracao);
+    if (!instalada)
+        return false;
+    return VerificaVersaoWeb(ctx.interacao(), *instalada, LeEnderecoDownload(*configuracao),
+                             [](const QString& endereco) { QDesktopServices::openUrl(QUrl(endereco)); })
+        == AposVerificacao::Encerra;
+}
 
 QPixmap figuraAbertura()
 {
@@ -100,9 +112,7 @@ int main(int argc, char** argv)
     }
 
     // 6. Revision of the databases; a new revision hands over to the updater.
-    const Revisao revisao = VerificaRevisao(ctx, [](const QString& programa) {
-        return QProcess::startDetached(programa, {}, QFileInfo(programa).absolutePath());
-    });
+    const Revisao revisao = VerificaRevisao(ctx, IniciaProgramaSeparado);
     if (revisao != Revisao::Continua)
         return 0;
 

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 
 bool FormatoDataValido(const QString& s)
 {
@@ -19,6 +20,25 @@ QString MensagemFormatoData(const QString& s)
 {
     return QStringLiteral("Formato de Data Inválido, ") + s
         + QStringLiteral(", Utilize o painel de Controle para alterar para dd/mm/yyyy");
+}
+
+Atualizador IniciaAtualizador(const QString& pastaPrograma, Interacao& ui,
+                              const std::function<bool(const QString&)>& inicia)
+{
+    const QString atualizador = ArquivoNaPasta(pastaPrograma, QStringLiteral("update.exe"));
+    if (!QFileInfo(atualizador).isFile())
+        return Atualizador::Ausente;
+    if (inicia(atualizador))
+        return Atualizador::Iniciado;
+    MostraErro(ui, QStringLiteral("Erro ao tentar Executar o programa de atualização."),
+               {QStringLiteral("IniciaAtualizador"), 53,
+                QStringLiteral("Não foi possível iniciar ") + QDir::toNativeSeparators(atualizador)});
+    return Atualizador::Falhou;
+}
+
+bool IniciaProgramaSeparado(const QString& programa)
+{
+    return QProcess::startDetached(programa, {}, QFileInfo(programa).absolutePath());
 }
 
 Abertura AbreBancos(Contexto& ctx, const std::function<void(Contexto&)>& escolheOrgao)
@@ -56,13 +76,14 @@ Revisao VerificaRevisao(Contexto& ctx, const std::function<bool(const QString&)>
 {
     const QString r = RevisaoPrograma();
     auto rodaAtualizador = [&] {
-        const QString atualizador = ArquivoNaPasta(ctx.pastaPrograma, QStringLiteral("update.exe"));
-        if (!QFileInfo(atualizador).isFile())
+        switch (IniciaAtualizador(ctx.pastaPrograma, ctx.interacao(), iniciaAtualizador)) {
+        case Atualizador::Ausente:
             return Revisao::Continua;
-        if (iniciaAtualizador(atualizador))
+        case Atualizador::Iniciado:
             return Revisao::AtualizadorIniciado;
-        MostraErro(ctx.interacao(), QStringLiteral("Erro ao tentar Executar o programa de atualização."),
-                   {QStringLiteral("VerificaRevisao"), 53, QStringLiteral("Não foi possível iniciar ") + atualizador});
+        case Atualizador::Falhou:
+            break;
+        }
         return Revisao::Encerra;
     };
     try {

@@ -3,6 +3,7 @@
 #include <functional>
 
 struct Contexto;
+class Interacao;
 
 // Start-up of the program: date format, databases, revision, open period.
 
@@ -15,6 +16,15 @@ enum class Abertura { Aberta, Falhou, Abandonada };
 // otherwise `escolheOrgao` is called (the body-choice screen, or its stand-in when no body is
 // configured), which fills CodigoOrgao/PastaDados/PastaOrgao or leaves PastaDados empty.
 Abertura AbreBancos(Contexto& ctx, const std::function<void(Contexto&)>& escolheOrgao);
+
+enum class Atualizador { Ausente, Iniciado, Falhou };
+// Starts "update.exe" of the program folder through `inicia` (true when it started). A missing
+// updater shows nothing; one that does not start shows the error box. Iniciado and Falhou end
+// the program at start-up.
+Atualizador IniciaAtualizador(const QString& pastaPrograma, Interacao& ui,
+                              const std::function<bool(const QString&)>& inicia);
+// Starts a program on its own, in its folder, without waiting for it.
+bool IniciaProgramaSeparado(const QString& programa);
 
 enum class Revisao { Continua, AtualizadorIniciado, Encerra };
 // Stamps the running revision into the body databases; when it changed, hands over to

@@ -21,6 +21,7 @@ const FabricaTela* TelaDoMenu(const QString& idMenu)
 // One line per subsystem that has screens of the menu.
 void RegistraTelasUsuarios();
 void RegistraTelasAdministracao();
+void RegistraTelasAtualizacao();
 
 void RegistraTodasAsTelas()
 {
@@ -30,4 +31,5 @@ void RegistraTodasAsTelas()
     feito = true;
     RegistraTelasUsuarios();
     RegistraTelasAdministracao();
+    RegistraTelasAtualizacao();
 }

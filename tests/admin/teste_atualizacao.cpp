@@ -1,0 +1,253 @@
+#include "admin/Atualizacao.h"
+#include "comum/InteracaoRoteiro.h"
+#include "core/Inicio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHostAddress>
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A download server on 127.0.0.1 that answers every GET with the status and body it is given,
+// or keeps the connection open without a word. It answers from this thread's event loop, the
+// one the check waits in.
+class ServidorFalso : public QObject {
+public:
+    QByteArray corpo;
+    int status = 200;
+    bool mudo = false;
+    QStringList caminhos;   // paths asked, in order
+
+    ServidorFalso()
+    {
+        servidor_.listen(QHostAddress::LocalHost, 0);
+        connect(&servidor_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = servidor_.nextPendingConnection())
+                atende(s);
+        });
+    }
+    quint16 porta() const { return servidor_.serverPort(); }
+    QString base() const { return QStringLiteral("http://127.0.0.1:%1/2009/download/Lumo2012").arg(porta()); }
+
+private:
+    void atende(QTcpSocket* s)
+    {
+        auto recebido = std::make_shared<QByteArray>();
+        connect(s, &QTcpSocket::readyRead, s, [this, s, recebido] {
+            *recebido += s->readAll();
+            if (!recebido->contains("\r\n\r\n"))
+                return;
+            caminhos << QString::fromLatin1(recebido->left(recebido->indexOf("\r\n")).split(' ').value(1));
+            recebido->clear();
+            if (mudo)
+                return;
+            s->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: text/plain\r\nContent-Length: "
+                     + QByteArray::number(corpo.size()) + "\r\nConnection: close\r\n\r\n" + corpo);
+            s->disconnectFromHost();
+        });
+        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+    }
+
+    QTcpServer servidor_;
+};
+
+struct Atualizacao : ::testing::Test {
+    InteracaoRoteiro ui;
+    ServidorFalso servidor;
+    QStringList abertos;
+    AbreEndereco abre = [this](const QString& e) { abertos << e; };
+
+    void SetUp() override
+    {
+        // The fake server is local: no proxy of the machine may stand between.
+        QNetworkProxyFactory::setUseSystemConfiguration(false);
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    }
+    AposVerificacao verifica(const QString& instalada, std::chrono::milliseconds limite = 3s)
+    {
+        return VerificaVersaoWeb(ui, instalada, servidor.base(), abre, limite);
+    }
+};
+
+const QString TextoPergunta = QStringLiteral("Existe uma nova versão do Lumo 2012 disponivel na WEB.\rDeseja baixa-la?!");
+
+} // namespace
+
+TEST_F(Atualizacao, MesmaVersaoNaoPergunta)
+{
+    servidor.corpo = "1.02.0003";
+    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
+    EXPECT_EQ(servidor.caminhos, QStringList({"/2009/download/Lumo2012/version.txt"}));
+    EXPECT_TRUE(ui.perguntas.isEmpty());
+    EXPECT_TRUE(ui.mensagens.isEmpty());
+    EXPECT_TRUE(abertos.isEmpty());
+}
+
+TEST_F(Atualizacao, VersaoNovaOfereceOInstalador)
+{
+    servidor.corpo = "1.02.0004";
+    // Yes: the browser gets the installer's address and the program ends.
+    ui.respostas = {true};
+    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Encerra);
+    ASSERT_EQ(ui.perguntas.size(), 1);
+    EXPECT_EQ(ui.perguntas[0].titulo, "Lumo 2012");
+    EXPECT_EQ(ui.perguntas[0].texto, TextoPergunta);
+    EXPECT_EQ(abertos, QStringList({servidor.base() + "/Atualiza1.02.0004.exe"}));
+
+    // No: start-up goes on, nothing opened.
+    ui.limpa();
+    abertos.clear();
+    ui.respostas = {false};
+    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
+    EXPECT_EQ(ui.perguntas.size(), 1);
+    EXPECT_TRUE(abertos.isEmpty());
+
+    // The comparison is exact: case and a trailing line break count.
+    ui.limpa();
+    servidor.corpo = "1.02.0003\r\n";
+    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
+    ASSERT_EQ(ui.perguntas.size(), 1);
+    EXPECT_EQ(ui.perguntas[0].texto, TextoPergunta);
+    ui.limpa();
+    servidor.corpo = "1.02.000A";
+    verifica("1.02.000a");
+    EXPECT_EQ(ui.perguntas.size(), 1);
+    EXPECT_TRUE(ui.mensagens.isEmpty());
+}
+
+TEST_F(Atualizacao, FalhaDoPedidoESilenciosa)
+{
+    // An HTTP error: its page is no version.
+    servidor.status = 404;
+    servidor.corpo = "Not Found";
+    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
+    EXPECT_EQ(servidor.caminhos.size(), 1);
+    servidor.status = 500;
+    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
+    EXPECT_EQ(servidor.caminhos.size(), 2);
+
+    // A server that accepts and never answers: the check gives up after its limit.
+    servidor.mudo = true;
+    EXPECT_EQ(verifica("1.02.0003", 300ms), AposVerificacao::Continua);
+    EXPECT_EQ(servidor.caminhos.size(), 3);
+
+    // Nobody listening on the port.
+    quint16 porta = 0;
+    {
+        QTcpServer fechado;
+        ASSERT_TRUE(fechado.listen(QHostAddress::LocalHost, 0));
+        porta = fechado.serverPort();
+    }
+    EXPECT_EQ(VerificaVersaoWeb(ui, "1.02.0003", QStringLiteral("http://127.0.0.1:%1/download").arg(porta), abre, 3s),
+              AposVerificacao::Continua);
+
+    // An address that is no address, and the check switched off.
+    EXPECT_EQ(VerificaVersaoWeb(ui, "1.02.0003", "não é um endereço", abre), AposVerificacao::Continua);
+    EXPECT_EQ(VerificaVersaoWeb(ui, "1.02.0003", "", abre), AposVerificacao::Continua);
+    EXPECT_EQ(servidor.caminhos.size(), 3);
+
+    EXPECT_TRUE(ui.perguntas.isEmpty());
+    EXPECT_TRUE(ui.mensagens.isEmpty());
+    EXPECT_TRUE(abertos.isEmpty());
+}
+
+TEST(ConfiguracaoInstalacao, VersaoEEnderecoDeDownload)
+{
+    QTemporaryDir pasta;
+    auto escreve = [&](const QByteArray& texto) {
+        QFile f(QDir(pasta.path()).filePath("versao.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(texto);
+    };
+    QSettings nenhuma(QDir(pasta.path()).filePath("versao.ini"), QSettings::IniFormat);
+    EXPECT_FALSE(LeVersaoInstalada(nenhuma).has_value());
+    EXPECT_EQ(LeEnderecoDownload(nenhuma), EnderecoDownloadPadrao());
+    EXPECT_TRUE(EnderecoDownloadPadrao().endsWith("/2009/download/Lumo2012"));
+
+    escreve("EnderecoDownload=http://servidor/download/\n");
+    QSettings semVersao(QDir(pasta.path()).filePath("versao.ini"), QSettings::IniFormat);
+    EXPECT_FALSE(LeVersaoInstalada(semVersao).has_value());
+    EXPECT_EQ(LeEnderecoDownload(semVersao), "http://servidor/download");
+
+    // An empty address switches the check off; an empty version is still a version.
+    escreve("Version=\nEnderecoDownload=\n");
+    QSettings vazias(QDir(pasta.path()).filePath("versao.ini"), QSettings::IniFormat);
+    EXPECT_EQ(LeVersaoInstalada(vazias), QString());
+    EXPECT_EQ(LeEnderecoDownload(vazias), "");
+
+#ifndef Q_OS_WIN
+    // The program folder's file, whatever the case of its name.
+    QFile::remove(QDir(pasta.path()).filePath("versao.ini"));
+    QFile f(QDir(pasta.path()).filePath("VERSAO.INI"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Version=1.02.0003\n");
+    f.close();
+    const auto configuracao = ConfiguracaoInstalacao(pasta.path());
+    EXPECT_EQ(LeVersaoInstalada(*configuracao), "1.02.0003");
+    EXPECT_EQ(LeEnderecoDownload(*configuracao), EnderecoDownloadPadrao());
+#endif
+}
+
+TEST(Atualizador, IniciaUpdateExeDaPastaDoPrograma)
+{
+    QTemporaryDir pasta;
+    InteracaoRoteiro ui;
+    QStringList iniciados;
+    auto inicia = [&](const QString& p) { iniciados << p; return true; };
+
+    // Missing: nothing is shown, nothing started.
+    EXPECT_EQ(IniciaAtualizador(pasta.path(), ui, inicia), Atualizador::Ausente);
+    EXPECT_TRUE(iniciados.isEmpty());
+    EXPECT_TRUE(ui.mensagens.isEmpty());
+
+    const QString atualizador = QDir(pasta.path()).filePath("Update.EXE");
+    QFile f(atualizador);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_EQ(IniciaAtualizador(pasta.path(), ui, inicia), Atualizador::Iniciado);
+    EXPECT_EQ(iniciados, QStringList({atualizador}));
+    EXPECT_TRUE(ui.mensagens.isEmpty());
+
+    EXPECT_EQ(IniciaAtualizador(pasta.path(), ui, [](const QString&) { return false; }), Atualizador::Falhou);
+    ASSERT_EQ(ui.mensagens.size(), 1);
+    EXPECT_EQ(ui.mensagens[0].icone, Interacao::Icone::Critico);
+    EXPECT_EQ(ui.mensagens[0].titulo, "Mensagem do Sistema");
+    EXPECT_EQ(ui.ultimo(), "Erro ao tentar Executar o programa de atualização.\rOrigem.: IniciaAtualizador\r"
+                           "Número.: 53\rDescrição.: Não foi possível iniciar "
+                               + QDir::toNativeSeparators(atualizador));
+}
+
+#ifndef Q_OS_WIN
+TEST(Atualizador, ProgramaSeparadoRodaNaSuaPasta)
+{
+    QTemporaryDir pasta;
+    const QString atualizador = QDir(pasta.path()).filePath("update.exe");
+    const QString marca = QDir(pasta.path()).filePath("rodou.txt");
+    QFile f(atualizador);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\npwd > rodou.txt.tmp && mv rodou.txt.tmp rodou.txt\n");
+    f.close();
+
+    // Not executable: it cannot start.
+    EXPECT_FALSE(IniciaProgramaSeparado(atualizador));
+
+    f.setPermissions(f.permissions() | QFile::ExeOwner);
+    ASSERT_TRUE(IniciaProgramaSeparado(atualizador));
+    for (int i = 0; i < 200 && !QFile::exists(marca); ++i)
+        QThread::msleep(25);
+    QFile saida(marca);
+    ASSERT_TRUE(saida.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QDir(QString::fromLocal8Bit(saida.readAll().trimmed())).canonicalPath(), QDir(pasta.path()).canonicalPath());
+}
+#endif
