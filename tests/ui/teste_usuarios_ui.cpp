@@ -224,3 +224,15 @@ TEST_F(TelasUsuarios, RegistroDasTelas)
         EXPECT_TRUE(tela->windowTitle().startsWith(QStringLiteral("Cadastro de"))) << id;
     }
 }
+
+TEST_F(TelasUsuarios, EnterNaListaDePermissoesAvancaComoTab)
+{
+    FrmGrupos tela(p.ctx);
+    mostra(tela);
+    auto* lista = filho<QListWidget>(tela, "lstPermissoes");
+    lista->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(lista->hasFocus());
+    QTest::keyClick(lista, Qt::Key_Return);
+    EXPECT_FALSE(lista->hasFocus());
+    EXPECT_TRUE(tela.isAncestorOf(QApplication::focusWidget()));
+}

@@ -2,13 +2,16 @@
 #include "core/Conversoes.h"
 #include "core/Documentos.h"
 
-#include <QPushButton>
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 
 CampoTexto::CampoTexto(QWidget* pai) : QLineEdit(pai) {}
@@ -181,4 +184,40 @@ QPushButton* NovoBotao(QWidget* pai, const QString& nome, const QString& texto)
     b->setObjectName(nome);
     b->setAutoDefault(false);
     return b;
+}
+
+QTableWidget* NovaGradeLista(QWidget* pai, const QStringList& cabecalhos, int elastica)
+{
+    auto* grade = new QTableWidget(0, int(cabecalhos.size()), pai);
+    grade->setObjectName(QStringLiteral("Grid"));
+    grade->setHorizontalHeaderLabels(cabecalhos);
+    grade->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grade->setSelectionMode(QAbstractItemView::SingleSelection);
+    grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade->verticalHeader()->hide();
+    grade->verticalHeader()->setDefaultSectionSize(grade->fontMetrics().height() + 8);
+    for (int c = 0; c < grade->columnCount(); ++c)
+        grade->horizontalHeader()->setSectionResizeMode(c, c == elastica ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    grade->setTabKeyNavigation(false);
+    return grade;
+}
+
+void FechaTela(QWidget* tela)
+{
+    for (QWidget* w = tela->parentWidget(); w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            sub->close();
+            return;
+        }
+    tela->close();
+}
+
+bool EnterAvancaCampo(QWidget* tela, QKeyEvent* evento)
+{
+    if (evento->key() != Qt::Key_Return && evento->key() != Qt::Key_Enter)
+        return false;
+    // The screen handles a Tab as it always does: the next field of its focus chain.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(tela, &tab);
+    return true;
 }

@@ -113,7 +113,18 @@ private:
 // header and the body, one line per row.
 void PadraoGrade(QTableView* grade);
 
+class QKeyEvent;
 class QPushButton;
+class QTableWidget;
+
+// A read-only list of rows to pick from: whole-row single selection, no row numbers, every
+// column fitted to its contents but `elastica`, which takes the rest of the width.
+QTableWidget* NovaGradeLista(QWidget* pai, const QStringList& cabecalhos, int elastica);
+// Closes a screen: the child window that holds it inside the main window, or the screen itself.
+void FechaTela(QWidget* tela);
+// Enter moves to the next field as Tab does; true when the key was taken.
+bool EnterAvancaCampo(QWidget* tela, QKeyEvent* evento);
+
 // A free-text field of a screen: named, with its maximum length.
 CampoTexto* NovoCampoTexto(QWidget* pai, const QString& nome, int tamanho);
 // A push button of a screen, named, that never takes Enter as its default.

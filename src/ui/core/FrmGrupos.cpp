@@ -25,17 +25,7 @@ FrmGrupos::FrmGrupos(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     setObjectName(QStringLiteral("frmGrupos"));
     setWindowTitle(QStringLiteral("Cadastro de Grupos de Usuários"));
 
-    grade_ = new QTableWidget(0, 2, this);
-    grade_->setObjectName(QStringLiteral("Grid"));
-    grade_->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Descrição")});
-    grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grade_->verticalHeader()->hide();
-    grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 8);
-    grade_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    grade_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grade_->setTabKeyNavigation(false);
+    grade_ = NovaGradeLista(this, {QStringLiteral("Código"), QStringLiteral("Descrição")}, 1);
     grade_->setMinimumWidth(240);
 
     descricao_ = NovoCampoTexto(this, QStringLiteral("txtDescricao"), 50);
@@ -184,21 +174,11 @@ void FrmGrupos::exclui()
 
 void FrmGrupos::fecha()
 {
-    // Shown inside the main window, the editor closes the child window that holds it.
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
-            sub->close();
-            return;
-        }
-    close();
+    FechaTela(this);
 }
 
 void FrmGrupos::keyPressEvent(QKeyEvent* evento)
 {
-    // Enter moves to the next field, as Tab does.
-    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-        focusNextChild();
-        return;
-    }
-    QWidget::keyPressEvent(evento);
+    if (!EnterAvancaCampo(this, evento))
+        QWidget::keyPressEvent(evento);
 }

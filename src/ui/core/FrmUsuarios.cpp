@@ -25,18 +25,7 @@ FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     setObjectName(QStringLiteral("frmUsuarios"));
     setWindowTitle(QStringLiteral("Cadastro de Usuários"));
 
-    grade_ = new QTableWidget(0, 3, this);
-    grade_->setObjectName(QStringLiteral("Grid"));
-    grade_->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Nome"), QStringLiteral("Usuário")});
-    grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grade_->verticalHeader()->hide();
-    grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 8);
-    grade_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    grade_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grade_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    grade_->setTabKeyNavigation(false);
+    grade_ = NovaGradeLista(this, {QStringLiteral("Código"), QStringLiteral("Nome"), QStringLiteral("Usuário")}, 1);
     grade_->setMinimumWidth(330);
 
     codigo_ = NovoCampoTexto(this, QStringLiteral("txtCodigo"), 3);
@@ -207,21 +196,11 @@ void FrmUsuarios::alteraSenha()
 
 void FrmUsuarios::fecha()
 {
-    // Shown inside the main window, the editor closes the child window that holds it.
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
-            sub->close();
-            return;
-        }
-    close();
+    FechaTela(this);
 }
 
 void FrmUsuarios::keyPressEvent(QKeyEvent* evento)
 {
-    // Enter moves to the next field, as Tab does.
-    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-        focusNextChild();
-        return;
-    }
-    QWidget::keyPressEvent(evento);
+    if (!EnterAvancaCampo(this, evento))
+        QWidget::keyPressEvent(evento);
 }

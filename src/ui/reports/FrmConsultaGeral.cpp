@@ -1,4 +1,5 @@
 #include "ui/reports/FrmConsultaGeral.h"
+#include "ui/core/Campos.h"
 #include "core/Banco.h"
 #include "core/Contexto.h"
 
@@ -16,18 +17,8 @@ FrmConsultaGeral::FrmConsultaGeral(Contexto& ctx, const QString& tabela, const Q
     setWindowTitle(titulo);
     setModal(true);
 
-    grade_ = new QTableWidget(0, 2, this);
-    grade_->setObjectName(QStringLiteral("Grid"));
-    grade_->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Descrição")});
-    grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade_ = NovaGradeLista(this, {QStringLiteral("Código"), QStringLiteral("Descrição")}, 1);
     grade_->setWordWrap(false);
-    grade_->verticalHeader()->hide();
-    grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 8);
-    grade_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    grade_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grade_->setTabKeyNavigation(false);
     connect(grade_, &QTableWidget::cellDoubleClicked, this, &FrmConsultaGeral::confirma);
 
     auto* botoes = new QDialogButtonBox(this);

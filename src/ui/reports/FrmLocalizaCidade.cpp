@@ -37,17 +37,7 @@ FrmLocalizaCidade::FrmLocalizaCidade(Contexto& ctx, QWidget* pai) : QDialog(pai)
     connect(pesquisar, &QPushButton::clicked, this, &FrmLocalizaCidade::pesquisa);
     connect(novo, &QPushButton::clicked, this, &FrmLocalizaCidade::novaPesquisa);
 
-    grade_ = new QTableWidget(0, 2, this);
-    grade_->setObjectName(QStringLiteral("Grid"));
-    grade_->setHorizontalHeaderLabels({QStringLiteral("Código da Cidade"), QStringLiteral("Cidade")});
-    grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grade_->verticalHeader()->hide();
-    grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 8);
-    grade_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    grade_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grade_->setTabKeyNavigation(false);
+    grade_ = NovaGradeLista(this, {QStringLiteral("Código da Cidade"), QStringLiteral("Cidade")}, 1);
     connect(grade_, &QTableWidget::cellDoubleClicked, this, &FrmLocalizaCidade::confirma);
 
     auto* botoes = new QDialogButtonBox(this);
