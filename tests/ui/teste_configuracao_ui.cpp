@@ -2,6 +2,7 @@
 #include "comum/BancoTeste.h"
 #include "ui/admin/FrmComprovante.h"
 #include "ui/admin/FrmConfSistema.h"
+#include "ui/core/JanelaPrincipal.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -170,4 +172,46 @@ TEST(ComprovanteTela, EscolherEGravar)
     // opening again shows the stored path
     FrmComprovante outra(p.ctx);
     EXPECT_EQ(outra.rreo()->caminho()->text(), tela.rreo()->caminho()->text());
+}
+
+TEST(ConfSistemaTela, PeloMenuExcluirOOrgaoNovoEncerraOPrograma)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    JanelaPrincipal janela(p.ctx);
+    janela.show();
+    p.ui.respostas = {false, true};
+    bool abriu = false;
+    QTimer::singleShot(0, [&] {
+        auto* tela = qobject_cast<FrmConfSistema*>(QApplication::activeModalWidget());
+        ASSERT_NE(tela, nullptr);
+        abriu = true;
+        tela->close();
+    });
+    janela.executa("arquivo.configuracao");
+    EXPECT_TRUE(abriu);
+    EXPECT_FALSE(janela.isVisible());
+    EXPECT_FALSE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
+    // the program ends quietly: no exit question, no error about the removed database
+    EXPECT_EQ(p.ui.perguntas.size(), 2);
+    EXPECT_TRUE(p.ui.mensagens.isEmpty()) << p.ui.textos().join(" | ").toStdString();
+}
+
+TEST(ConfSistemaTela, PeloMenuFecharReaplicaOsMenus)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    JanelaPrincipal janela(p.ctx);
+    janela.defineConfirmaSaida(false);
+    janela.show();
+    // the body's kind changes while the screen is open; the menus follow on closing
+    p.ctx.BancoOrgao.executa("UPDATE tabOrgaos SET esfera = 'E' WHERE Codigo = 'P001'");
+    janela.reaplicaMenus();
+    p.ctx.BancoOrgao.executa("UPDATE tabOrgaos SET esfera = 'M' WHERE Codigo = 'P001'");
+    EXPECT_FALSE(janela.estadoMenus().anexo[31]);
+    p.ui.respostas = {false, false};
+    QTimer::singleShot(0, [&] { QApplication::activeModalWidget()->close(); });
+    janela.executa("arquivo.configuracao");
+    EXPECT_TRUE(janela.isVisible());
+    EXPECT_TRUE(janela.estadoMenus().anexo[31]);
 }

@@ -102,8 +102,8 @@ void JanelaPrincipal::executa(const QString& id)
             sub->setAttribute(Qt::WA_DeleteOnClose);
             sub->show();
             tela->setFocus();
-        } else {
-            // A modal screen has already closed.
+        } else if (isVisible() && ctx_.BancoOrgao.aberto()) {
+            // A modal screen has already closed (and may have closed the program with it).
             reaplicaMenus();
         }
     }
@@ -127,8 +127,12 @@ bool JanelaPrincipal::inicia()
     if (!identifica())
         return false;
     // A body whose configuration was never saved starts on the configuration screen.
-    if (ConfiguracaoPendente(ctx_))
+    if (ConfiguracaoPendente(ctx_)) {
         executa(QStringLiteral("arquivo.configuracao"));
+        // Removing the body there closed the window: the program ends before its loop starts.
+        if (!isVisible())
+            return false;
+    }
     // The tutorial topics (help screens) are opened from the tools menu; nothing else here.
     return true;
 }
