@@ -1,3 +1,4 @@
+#include "Capturas.h"
 #include "comum/BancoTeste.h"
 #include "core/Seguranca.h"
 #include "core/Usuarios.h"
@@ -54,6 +55,7 @@ TEST_F(TelasUsuarios, DigitaNovoUsuarioEGrava)
 {
     FrmUsuarios tela(p.ctx);
     mostra(tela);
+    Captura(&tela, "usuarios");
     EXPECT_EQ(tela.windowTitle(), QStringLiteral("Cadastro de Usuários"));
     auto* grade = filho<QTableWidget>(tela, "Grid");
     ASSERT_EQ(grade->rowCount(), 1);
@@ -229,6 +231,7 @@ TEST_F(TelasUsuarios, EnterNaListaDePermissoesAvancaComoTab)
 {
     FrmGrupos tela(p.ctx);
     mostra(tela);
+    Captura(&tela, "grupos");
     auto* lista = filho<QListWidget>(tela, "lstPermissoes");
     lista->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(lista->hasFocus());

@@ -4,12 +4,16 @@
 
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -200,6 +204,48 @@ QTableWidget* NovaGradeLista(QWidget* pai, const QStringList& cabecalhos, int el
         grade->horizontalHeader()->setSectionResizeMode(c, c == elastica ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
     grade->setTabKeyNavigation(false);
     return grade;
+}
+
+int PreencheGradeLista(QTableWidget* grade, const QList<QStringList>& linhas, const QString& codigo)
+{
+    const QSignalBlocker bloqueio(grade);
+    grade->clearContents();
+    grade->setRowCount(int(linhas.size()));
+    int escolhida = -1;
+    for (int i = 0; i < linhas.size(); ++i) {
+        for (int c = 0; c < linhas[i].size() && c < grade->columnCount(); ++c)
+            grade->setItem(i, c, new QTableWidgetItem(linhas[i][c]));
+        if (escolhida < 0 && !codigo.isEmpty() && linhas[i].value(0) == codigo)
+            escolhida = i;
+    }
+    grade->setCurrentCell(escolhida, 0);
+    return escolhida;
+}
+
+QDialogButtonBox* BotoesConsulta(QDialog* consulta, const std::function<void()>& confirma)
+{
+    auto* botoes = new QDialogButtonBox(consulta);
+    QPushButton* ok = botoes->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOk"));
+    ok->setDefault(true);
+    QPushButton* fechar = botoes->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
+    fechar->setObjectName(QStringLiteral("cmdFechar"));
+    QObject::connect(ok, &QPushButton::clicked, consulta, confirma);
+    QObject::connect(fechar, &QPushButton::clicked, consulta, &QDialog::reject);
+    return botoes;
+}
+
+BotoesEditor NovosBotoesEditor(QWidget* tela)
+{
+    BotoesEditor b{NovoBotao(tela, QStringLiteral("cmdNovo"), QStringLiteral("N&ovo")),
+                   NovoBotao(tela, QStringLiteral("cmdGravar"), QStringLiteral("G&ravar")),
+                   NovoBotao(tela, QStringLiteral("cmdExcluir"), QStringLiteral("&Excluir")),
+                   NovoBotao(tela, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar")), new QHBoxLayout};
+    for (QPushButton* botao : {b.novo, b.gravar, b.excluir})
+        b.linha->addWidget(botao);
+    b.linha->addStretch();
+    b.linha->addWidget(b.fechar);
+    return b;
 }
 
 void FechaTela(QWidget* tela)

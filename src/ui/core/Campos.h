@@ -3,6 +3,7 @@
 #include "core/Teclas.h"
 
 #include <QLineEdit>
+#include <functional>
 
 class Interacao;
 class QTableView;
@@ -120,6 +121,25 @@ class QTableWidget;
 // A read-only list of rows to pick from: whole-row single selection, no row numbers, every
 // column fitted to its contents but `elastica`, which takes the rest of the width.
 QTableWidget* NovaGradeLista(QWidget* pai, const QStringList& cabecalhos, int elastica);
+// Puts the rows in the list grid (its signals held) and makes current the row whose first
+// column is `codigo`; returns that row, or -1.
+int PreencheGradeLista(QTableWidget* grade, const QList<QStringList>& linhas, const QString& codigo = {});
+// The OK and Fechar buttons of a look-up: OK (the default, so Enter on the grid takes the
+// selected row) runs `confirma`, Fechar rejects the dialog.
+class QDialog;
+class QDialogButtonBox;
+QDialogButtonBox* BotoesConsulta(QDialog* consulta, const std::function<void()>& confirma);
+// The buttons of a register editor in one row: Novo, Gravar, Excluir, then Fechar at the right
+// (a screen's own buttons go in at position 3).
+class QHBoxLayout;
+struct BotoesEditor {
+    QPushButton* novo;
+    QPushButton* gravar;
+    QPushButton* excluir;
+    QPushButton* fechar;
+    QHBoxLayout* linha;
+};
+BotoesEditor NovosBotoesEditor(QWidget* tela);
 // Closes a screen: the child window that holds it inside the main window, or the screen itself.
 void FechaTela(QWidget* tela);
 // Enter moves to the next field as Tab does; true when the key was taken.

@@ -38,14 +38,13 @@ FrmGrupos::FrmGrupos(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     auto* rotulo = new QLabel(QStringLiteral("&Permissões:"), this);
     rotulo->setBuddy(lista_);
 
-    auto* cmdNovo = NovoBotao(this, QStringLiteral("cmdNovo"), QStringLiteral("N&ovo"));
-    gravar_ = NovoBotao(this, QStringLiteral("cmdGravar"), QStringLiteral("G&ravar"));
-    excluir_ = NovoBotao(this, QStringLiteral("cmdExcluir"), QStringLiteral("&Excluir"));
-    auto* fechar = NovoBotao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
-    connect(cmdNovo, &QPushButton::clicked, this, &FrmGrupos::novo);
+    const BotoesEditor botoes = NovosBotoesEditor(this);
+    gravar_ = botoes.gravar;
+    excluir_ = botoes.excluir;
+    connect(botoes.novo, &QPushButton::clicked, this, &FrmGrupos::novo);
     connect(gravar_, &QPushButton::clicked, this, &FrmGrupos::grava);
     connect(excluir_, &QPushButton::clicked, this, &FrmGrupos::exclui);
-    connect(fechar, &QPushButton::clicked, this, &FrmGrupos::fecha);
+    connect(botoes.fechar, &QPushButton::clicked, this, &FrmGrupos::fecha);
 
     auto* direita = new QVBoxLayout;
     direita->addLayout(campos);
@@ -54,14 +53,9 @@ FrmGrupos::FrmGrupos(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     auto* meio = new QHBoxLayout;
     meio->addWidget(grade_, 2);
     meio->addLayout(direita, 3);
-    auto* botoes = new QHBoxLayout;
-    for (QPushButton* b : {cmdNovo, gravar_, excluir_})
-        botoes->addWidget(b);
-    botoes->addStretch();
-    botoes->addWidget(fechar);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(meio);
-    layout->addLayout(botoes);
+    layout->addLayout(botoes.linha);
     resize(760, 360);
 
     connect(grade_, &QTableWidget::currentCellChanged, this, [this](int linha) { mostraGrupo(linha); });
@@ -83,17 +77,10 @@ void FrmGrupos::carregaGrupos(const QString& selecionar)
         MostraErro(ctx_.interacao(), QStringLiteral("Erro ao carregar os grupos de usuários."), e.falha());
         grupos_.clear();
     }
-    const QSignalBlocker bloqueio(grade_);
-    grade_->clearContents();
-    grade_->setRowCount(int(grupos_.size()));
-    int escolhida = -1;
-    for (int i = 0; i < grupos_.size(); ++i) {
-        grade_->setItem(i, 0, new QTableWidgetItem(grupos_[i].codigo));
-        grade_->setItem(i, 1, new QTableWidgetItem(grupos_[i].descricao));
-        if (grupos_[i].codigo == selecionar)
-            escolhida = i;
-    }
-    grade_->setCurrentCell(escolhida, 0);
+    QList<QStringList> linhas;
+    for (const Grupo& g : grupos_)
+        linhas.push_back({g.codigo, g.descricao});
+    const int escolhida = PreencheGradeLista(grade_, linhas, selecionar);
     if (escolhida >= 0)
         mostraGrupo(escolhida);
 }

@@ -53,16 +53,15 @@ FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     campos->addRow(QStringLiteral("&Senha:"), senha_);
     campos->addRow(QStringLiteral("&Grupo:"), grupo_);
 
-    auto* cmdNovo = NovoBotao(this, QStringLiteral("cmdNovo"), QStringLiteral("N&ovo"));
-    auto* gravar = NovoBotao(this, QStringLiteral("cmdGravar"), QStringLiteral("G&ravar"));
-    excluir_ = NovoBotao(this, QStringLiteral("cmdExcluir"), QStringLiteral("&Excluir"));
+    const BotoesEditor botoes = NovosBotoesEditor(this);
     alteraSenha_ = NovoBotao(this, QStringLiteral("cmdAlterarSenha"), QStringLiteral("&Alterar Senha"));
-    auto* fechar = NovoBotao(this, QStringLiteral("cmdFechar"), QStringLiteral("&Fechar"));
-    connect(cmdNovo, &QPushButton::clicked, this, &FrmUsuarios::novo);
-    connect(gravar, &QPushButton::clicked, this, &FrmUsuarios::grava);
+    botoes.linha->insertWidget(3, alteraSenha_);
+    excluir_ = botoes.excluir;
+    connect(botoes.novo, &QPushButton::clicked, this, &FrmUsuarios::novo);
+    connect(botoes.gravar, &QPushButton::clicked, this, &FrmUsuarios::grava);
     connect(excluir_, &QPushButton::clicked, this, &FrmUsuarios::exclui);
     connect(alteraSenha_, &QPushButton::clicked, this, &FrmUsuarios::alteraSenha);
-    connect(fechar, &QPushButton::clicked, this, &FrmUsuarios::fecha);
+    connect(botoes.fechar, &QPushButton::clicked, this, &FrmUsuarios::fecha);
 
     auto* direita = new QVBoxLayout;
     direita->addLayout(campos);
@@ -70,14 +69,9 @@ FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     auto* meio = new QHBoxLayout;
     meio->addWidget(grade_, 1);
     meio->addLayout(direita, 1);
-    auto* botoes = new QHBoxLayout;
-    for (QPushButton* b : {cmdNovo, gravar, excluir_, alteraSenha_})
-        botoes->addWidget(b);
-    botoes->addStretch();
-    botoes->addWidget(fechar);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(meio);
-    layout->addLayout(botoes);
+    layout->addLayout(botoes.linha);
     resize(760, 320);
 
     connect(grade_, &QTableWidget::currentCellChanged, this, [this](int linha) { mostraUsuario(linha); });
@@ -107,19 +101,10 @@ void FrmUsuarios::carregaUsuarios(const QString& selecionar)
         MostraErro(ctx_.interacao(), QStringLiteral("Erro ao carregar os usuários."), e.falha());
         usuarios_.clear();
     }
-    const QSignalBlocker bloqueio(grade_);
-    grade_->clearContents();
-    grade_->setRowCount(int(usuarios_.size()));
-    int escolhida = -1;
-    for (int i = 0; i < usuarios_.size(); ++i) {
-        const Usuario& u = usuarios_[i];
-        grade_->setItem(i, 0, new QTableWidgetItem(u.codigo));
-        grade_->setItem(i, 1, new QTableWidgetItem(u.nome));
-        grade_->setItem(i, 2, new QTableWidgetItem(u.username));
-        if (u.codigo == selecionar)
-            escolhida = i;
-    }
-    grade_->setCurrentCell(escolhida, 0);
+    QList<QStringList> linhas;
+    for (const Usuario& u : usuarios_)
+        linhas.push_back({u.codigo, u.nome, u.username});
+    const int escolhida = PreencheGradeLista(grade_, linhas, selecionar);
     if (escolhida >= 0)
         mostraUsuario(escolhida);
 }

@@ -21,14 +21,7 @@ FrmConsultaGeral::FrmConsultaGeral(Contexto& ctx, const QString& tabela, const Q
     grade_->setWordWrap(false);
     connect(grade_, &QTableWidget::cellDoubleClicked, this, &FrmConsultaGeral::confirma);
 
-    auto* botoes = new QDialogButtonBox(this);
-    QPushButton* ok = botoes->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOk"));
-    ok->setDefault(true);   // Enter on the grid takes the selected row
-    QPushButton* fechar = botoes->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
-    fechar->setObjectName(QStringLiteral("cmdFechar"));
-    connect(ok, &QPushButton::clicked, this, &FrmConsultaGeral::confirma);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
+    QDialogButtonBox* botoes = BotoesConsulta(this, [this] { confirma(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grade_);

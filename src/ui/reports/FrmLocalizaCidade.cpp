@@ -40,14 +40,7 @@ FrmLocalizaCidade::FrmLocalizaCidade(Contexto& ctx, QWidget* pai) : QDialog(pai)
     grade_ = NovaGradeLista(this, {QStringLiteral("Código da Cidade"), QStringLiteral("Cidade")}, 1);
     connect(grade_, &QTableWidget::cellDoubleClicked, this, &FrmLocalizaCidade::confirma);
 
-    auto* botoes = new QDialogButtonBox(this);
-    QPushButton* ok = botoes->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOk"));
-    ok->setDefault(true);   // Enter on the grid takes the selected city
-    QPushButton* fechar = botoes->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
-    fechar->setObjectName(QStringLiteral("cmdFechar"));
-    connect(ok, &QPushButton::clicked, this, &FrmLocalizaCidade::confirma);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
+    QDialogButtonBox* botoes = BotoesConsulta(this, [this] { confirma(); });
 
     auto* busca = new QHBoxLayout;
     busca->addWidget(rotulo);
