@@ -1,5 +1,6 @@
 #include "admin/Configuracao.h"
 #include "admin/Orgaos.h"
+#include "admin/Periodos.h"
 #include "core/Banco.h"
 #include "core/Contexto.h"
 #include "core/Conversoes.h"
@@ -33,13 +34,6 @@ Ficha pessoa(const char* tabela, const char* aba, const char* falta, std::vector
     for (CampoFicha& c : endereco())
         f.campos.push_back(std::move(c));
     return f;
-}
-
-QString periodoAberto(const Banco& b)
-{
-    return b.valor(QStringLiteral("SELECT bimreferencia FROM tabControleMovimento where situacao = 'ABERTO' or situacao = 'REABERTO'"))
-        .toString()
-        .trimmed();
 }
 
 Valores leLinha(const QSqlQuery& q, const Ficha& f)
@@ -221,7 +215,7 @@ Configuracao LeConfiguracao(Contexto& ctx)
     AplicaPadroesPrimeiraAbertura(ctx);
     const Banco& b = ctx.BancoOrgao;
     Configuracao cfg;
-    cfg.periodo = periodoAberto(b);
+    cfg.periodo = PeriodoAberto(b);
     cfg.codigoOrgao = ctx.CodigoOrgao;
 
     // The body's name and its reference address; what was saved in the key row prevails.
@@ -405,7 +399,7 @@ std::optional<Comprovante> LeComprovante(Interacao& ui, const QString& caminho, 
 Comprovantes LeComprovantes(Contexto& ctx)
 {
     Comprovantes c;
-    c.periodo = periodoAberto(ctx.BancoOrgao);
+    c.periodo = PeriodoAberto(ctx.BancoOrgao);
     QSqlQuery q = ctx.BancoOrgao.executa(
         QStringLiteral("SELECT CaminhoArquivoComprovacaoRel, CaminhoArquivoComprovacaoRgf FROM tabResponsavelPreenchimento "
                        "WHERE BimReferencia = ?"),
@@ -472,7 +466,7 @@ bool ImportaConfiguracaoAnterior(Contexto& ctx, const QString& codigoNaTela)
     bool importouOrgao = false;
     try {
         BancoAnterior anexo(b, caminho);
-        const QString periodo = periodoAberto(b);
+        const QString periodo = PeriodoAberto(b);
         {
             Transacao t(b);
             // The key row keeps this program's revision and flags; the body data comes from the old one.

@@ -1,4 +1,5 @@
 #include "admin/Orgaos.h"
+#include "admin/Periodos.h"
 #include "core/Contexto.h"
 
 #include <QDate>
@@ -83,7 +84,7 @@ void AplicaPadroesPrimeiraAbertura(Contexto& ctx)
         ctx.BancoOrgao.executa(QStringLiteral("INSERT INTO tabChave (Codigo_tabOrgaos, VersaoAtualAplicativo, RevisaoAtual, backup) "
                                               "VALUES (?, '7.0', ?, 1)"),
                                {ctx.CodigoOrgao, RevisaoPrograma()});
-    if (!ctx.BancoOrgao.existe(QStringLiteral("SELECT 1 FROM tabControleMovimento WHERE Situacao = 'ABERTO' OR Situacao = 'REABERTO'")))
+    if (PeriodoAberto(ctx.BancoOrgao).isEmpty())
         ctx.BancoOrgao.executa(QStringLiteral("INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) "
                                               "VALUES (?, ?, 'ABERTO')"),
                                {AnoExercicio + QStringLiteral("01"), QDate::currentDate().toString(Qt::ISODate)});

@@ -31,6 +31,13 @@ bool existeAberto(const Banco& b)
 
 } // namespace
 
+QString PeriodoAberto(const Banco& b)
+{
+    return b.valor(QStringLiteral("SELECT bimreferencia FROM tabControleMovimento where situacao = 'ABERTO' or situacao = 'REABERTO'"))
+        .toString()
+        .trimmed();
+}
+
 QString DataParaTela(const QDate& data)
 {
     return data.isValid() ? data.toString(QStringLiteral("dd/MM/yyyy")) : QStringLiteral("__/__/____");
@@ -134,7 +141,7 @@ bool ReabrePeriodo(Contexto& ctx, const QString& periodo, const QString& motivo,
             Avisa(ui, Interacao::Icone::Aviso, Erro, QStringLiteral("Impossível reabrir: O motivo de reabertura deve ser informado."));
             return false;
         }
-        if (b.existe(QStringLiteral("SELECT 1 FROM tabControleMovimento WHERE Situacao <> 'FECHADO'"))) {
+        if (existeAberto(b)) {
             Avisa(ui, Interacao::Icone::Aviso, Erro, QStringLiteral("Impossível reabrir: Já existe movimento em aberto."));
             return false;
         }

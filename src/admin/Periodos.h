@@ -16,6 +16,10 @@ struct Periodo {
     bool fechado() const { return Situacao.compare(QStringLiteral("FECHADO"), Qt::CaseInsensitive) == 0; }
 };
 
+class Banco;
+// The period "ABERTO" or "REABERTO" of the database ("201203"); empty when there is none.
+QString PeriodoAberto(const Banco& b);
+
 // Most recent first.
 std::vector<Periodo> ListaPeriodos(Contexto& ctx);
 // "03/2012"; an empty date "__/__/____".
