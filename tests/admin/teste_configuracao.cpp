@@ -113,20 +113,6 @@ TEST(Configuracao, ValidacaoNaOrdemComAbaECampo)
     }
 }
 
-TEST(Configuracao, GravarRecusaMostraOMotivoENaoGrava)
-{
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
-    Configuracao c = completa(p.ctx);
-    c.responsaveis[2]["cpf"] = "12345678900";
-    EXPECT_EQ(GravaConfiguracao(p.ctx, c), Gravacao::Recusada);
-    ASSERT_EQ(p.ui.mensagens.size(), 1);
-    EXPECT_EQ(p.ui.mensagens[0].titulo, "Erro");
-    EXPECT_EQ(p.ui.mensagens[0].texto, "Impossível gravar: O número de CPF é inválido.");
-    EXPECT_FALSE(p.ctx.BancoOrgao.existe("SELECT 1 FROM tabResponsavelContabilidade"));
-    EXPECT_TRUE(p.ctx.BancoOrgao.valor("SELECT CGC FROM tabChave").isNull());
-}
-
 TEST(Configuracao, GravarEReler)
 {
     ProgramaTeste p;
@@ -217,20 +203,6 @@ TEST(Configuracao, FecharOrgaoNovoComErros)
     EXPECT_TRUE(p.ctx.CodigoOrgao.isEmpty());
     // the body can be configured again from the template
     EXPECT_NO_THROW(ConfiguraOrgao(p.pasta(), p.ctx.BancoConfig, "P001"));
-}
-
-TEST(Configuracao, FecharSemPerguntasQuandoValidoOuJaConfigurado)
-{
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
-    Configuracao c = completa(p.ctx);
-    EXPECT_EQ(FechaConfiguracao(p.ctx, c), Fechamento::Fecha);
-    GravaConfiguracao(p.ctx, c);
-    p.ui.limpa();
-    Configuracao lida = LeConfiguracao(p.ctx);
-    lida.responsaveis[0]["nome"].clear();
-    EXPECT_EQ(FechaConfiguracao(p.ctx, lida), Fechamento::Fecha);
-    EXPECT_TRUE(p.ui.perguntas.isEmpty());
 }
 
 TEST(Comprovantes, FormatosEArquivoVazio)

@@ -155,13 +155,6 @@ TEST(ComprovanteTela, EscolherEGravar)
     p.ui.arquivos = {arquivo(dir, "rreo.pdf", "%PDF")};
     tela.rreo()->botao()->click();
     EXPECT_TRUE(tela.rreo()->caminho()->text().endsWith("rreo.pdf"));
-    p.ui.arquivos = {arquivo(dir, "rgf.jpeg", "")};
-    tela.rgf()->botao()->click();
-    EXPECT_EQ(p.ui.ultimo(), "O arquivo que você está tentando inserir está vazio !!");
-
-    tela.findChild<QPushButton*>("cmdGravar")->click();
-    EXPECT_EQ(p.ui.ultimo(), "Os dados do responsável pelo preenchimento deve estar informado antes de anexar o Rrel ou Rgf");
-
     p.ctx.BancoOrgao.executa("INSERT INTO tabResponsavelPreenchimento (bimreferencia, nome) VALUES ('201201', 'Ana')");
     tela.findChild<QPushButton*>("cmdGravar")->click();
     EXPECT_EQ(p.ui.ultimo(), "Gravação efetuada com sucesso");
