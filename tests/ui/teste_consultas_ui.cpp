@@ -1,3 +1,4 @@
+#include "Capturas.h"
 #include "comum/BancoTeste.h"
 #include "ui/reports/FrmConsultaGeral.h"
 #include "ui/reports/FrmLocalizaCidade.h"
@@ -66,6 +67,7 @@ TEST_F(TelasConsulta, ConsultaGeralOkDuploCliqueEFechar)
     FrmConsultaGeral dlg(p.ctx, QStringLiteral("tabAnexo13BaseLegal"), QStringLiteral("13A"),
                          QStringLiteral("Consulta - Base Legal"));
     mostra(dlg);
+    Captura(&dlg, "consulta_geral");
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Consulta - Base Legal"));
     auto* grade = dlg.findChild<QTableWidget*>(QStringLiteral("Grid"));
     ASSERT_NE(grade, nullptr);
@@ -118,6 +120,7 @@ TEST_F(TelasConsulta, LocalizaCidade)
 {
     FrmLocalizaCidade dlg(p.ctx);
     mostra(dlg);
+    Captura(&dlg, "localiza_cidade");
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Localizar Cidade"));
     auto* grade = dlg.findChild<QTableWidget*>(QStringLiteral("Grid"));
     auto* nome = dlg.findChild<QLineEdit*>(QStringLiteral("txtNome"));
