@@ -73,7 +73,7 @@ bool NomeBackupValido(Interacao& ui, const QString& caminho)
     return false;
 }
 
-bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao, const Progresso& progresso)
+bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao)
 {
     Interacao& ui = ctx.interacao();
     if (!NomeBackupValido(ui, destino))
@@ -111,7 +111,7 @@ bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao, 
     }
     const QString pastaDestino = QFileInfo(destino).absolutePath();
     informa(situacao, QStringLiteral("Copiando para ") + QDir::toNativeSeparators(pastaDestino));
-    if (!CopiaArquivo(ui, arquivo, QDir(pastaDestino).filePath(NomeArquivoBackup), progresso)) {
+    if (!CopiaArquivo(ui, arquivo, QDir(pastaDestino).filePath(NomeArquivoBackup))) {
         informa(situacao, QStringLiteral("Problemas na Geração do Backup. Tente novamente, de preferência com outro Disquete"));
         return false;
     }

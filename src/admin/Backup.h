@@ -21,7 +21,7 @@ bool NomeBackupValido(Interacao& ui, const QString& caminho);
 
 // Compacts the body database, compresses it into "BackupLumo.lrf" and copies that to the
 // folder of `destino`. True when the copy was made.
-bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao = {}, const Progresso& progresso = {});
+bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao = {});
 
 // Puts a backup in place of the body database. The previous database is kept as
 // "lumoOri.mdb" until the restored one proves to be a database of this program and of this

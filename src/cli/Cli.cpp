@@ -61,7 +61,7 @@ void InteracaoCli::mensagem(Icone icone, const QString&, const QString& texto)
     }
 }
 
-bool InteracaoCli::pergunta(const QString&, const QString& texto)
+bool InteracaoCli::pergunta(const QString&, const QString& texto, Padrao)
 {
     QString t = texto;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
@@ -72,6 +72,34 @@ bool InteracaoCli::pergunta(const QString&, const QString& texto)
 }
 
 QString InteracaoCli::escolheArquivo(const QString&, const QString&, const QString&, bool) { return {}; }
+
+// Progress goes to stderr as one line rewritten in place, every whole percent.
+void InteracaoCli::progressoInicia(const QString& texto, qint64 total)
+{
+    textoProgresso_ = texto;
+    totalProgresso_ = total;
+    ultimoPercentual_ = -1;
+}
+
+bool InteracaoCli::progressoAvanca(qint64 feito)
+{
+    if (totalProgresso_ <= 0)
+        return true;
+    const int percentual = int(100 * qMin(feito, totalProgresso_) / totalProgresso_);
+    if (percentual != ultimoPercentual_) {
+        ultimoPercentual_ = percentual;
+        std::fprintf(stderr, "\r%s %d%%", textoProgresso_.toUtf8().constData(), percentual);
+        std::fflush(stderr);
+    }
+    return true;
+}
+
+void InteracaoCli::progressoTermina()
+{
+    if (ultimoPercentual_ >= 0)
+        std::fputs("\n", stderr);
+    ultimoPercentual_ = -1;
+}
 
 int Sessao::abreConfig()
 {

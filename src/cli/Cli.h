@@ -28,12 +28,19 @@ class InteracaoCli : public Interacao {
 public:
     explicit InteracaoCli(int resposta) : resposta_(resposta) {}
     void mensagem(Icone icone, const QString& titulo, const QString& texto) override;
-    bool pergunta(const QString& titulo, const QString& texto) override;
+    using Interacao::pergunta;
+    bool pergunta(const QString& titulo, const QString& texto, Padrao padrao) override;
     QString escolheArquivo(const QString& titulo, const QString& filtro, const QString& inicio, bool salvar) override;
+    void progressoInicia(const QString& texto, qint64 total) override;
+    bool progressoAvanca(qint64 feito) override;
+    void progressoTermina() override;
     bool houveErro = false;
 
 private:
     int resposta_;
+    QString textoProgresso_;
+    qint64 totalProgresso_ = 0;
+    int ultimoPercentual_ = -1;
 };
 
 struct Sessao {

@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <zip.h>
 
-bool CopiaArquivo(Interacao& ui, const QString& origem, const QString& destino, const Progresso& progresso)
+bool CopiaArquivo(Interacao& ui, const QString& origem, const QString& destino)
 {
     auto falhou = [&ui] {
         Avisa(ui, Interacao::Icone::Critico, QStringLiteral("Erro"), QStringLiteral("Operação de cópia falhou."));
@@ -20,6 +20,7 @@ bool CopiaArquivo(Interacao& ui, const QString& origem, const QString& destino, 
         return falhou();
     const qint64 total = entrada.size();
     qint64 feito = 0;
+    Progresso progresso(ui, QStringLiteral("Copiando o arquivo..."), total);
     QByteArray bloco;
     while (!(bloco = entrada.read(1 << 20)).isEmpty()) {
         if (saida.write(bloco) != bloco.size()) {
@@ -27,7 +28,7 @@ bool CopiaArquivo(Interacao& ui, const QString& origem, const QString& destino, 
             return falhou();
         }
         feito += bloco.size();
-        if (progresso && !progresso(feito, total)) {
+        if (!progresso.avanca(feito)) {
             saida.cancelWriting();
             return falhou();
         }

@@ -7,11 +7,10 @@ class Interacao;
 // File copy and the compressed ".lrf" files (a zip archive holding one database file).
 
 // Tells how far a long job went; returning false aborts it.
-using Progresso = std::function<bool(qint64 feito, qint64 total)>;
 
 // Copies one file, replacing the target only once the whole copy is written. On failure or
 // abort shows "Operação de cópia falhou." (title "Erro") and returns false.
-bool CopiaArquivo(Interacao& ui, const QString& origem, const QString& destino, const Progresso& progresso = {});
+bool CopiaArquivo(Interacao& ui, const QString& origem, const QString& destino);
 
 // Compresses `origem` into the archive `destino`, as a single entry named `nomeEntrada`.
 // Returns an empty text, or what went wrong.

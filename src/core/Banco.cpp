@@ -45,9 +45,11 @@ Banco Banco::conecta(const QString& caminho, bool criar)
 Banco Banco::abre(const QString& caminho) { return conecta(caminho, false); }
 Banco Banco::cria(const QString& caminho) { return conecta(caminho, true); }
 
-Banco::Banco(Banco&& o) noexcept : conexao_(std::move(o.conexao_)), caminho_(std::move(o.caminho_))
+Banco::Banco(Banco&& o) noexcept
+    : conexao_(std::move(o.conexao_)), caminho_(std::move(o.caminho_)), profundidade_(o.profundidade_)
 {
     o.conexao_.clear();
+    o.profundidade_ = 0;
 }
 
 Banco& Banco::operator=(Banco&& o) noexcept
@@ -56,7 +58,9 @@ Banco& Banco::operator=(Banco&& o) noexcept
         fecha();
         conexao_ = std::move(o.conexao_);
         caminho_ = std::move(o.caminho_);
+        profundidade_ = o.profundidade_;
         o.conexao_.clear();
+        o.profundidade_ = 0;
     }
     return *this;
 }
@@ -73,6 +77,7 @@ void Banco::fecha()
     }
     QSqlDatabase::removeDatabase(conexao_);
     conexao_.clear();
+    profundidade_ = 0;
 }
 
 QSqlDatabase Banco::db() const { return QSqlDatabase::database(conexao_, false); }
@@ -108,24 +113,44 @@ bool Banco::tabelaExiste(const QString& tabela) const
                   {tabela});
 }
 
-Transacao::Transacao(const Banco& banco) : db_(banco.db())
+namespace {
+void executaControle(const Banco& banco, const QString& sql)
 {
-    if (!db_.transaction())
-        throw ErroBanco(falhaDe(db_.lastError(), QStringLiteral("Transação")));
+    QSqlQuery q(banco.db());
+    if (!q.exec(sql))
+        throw ErroBanco(falhaDe(q.lastError(), QStringLiteral("Transação")));
+}
+QString pontoSalvo(int nivel) { return QStringLiteral("lumo_t%1").arg(nivel); }
+} // namespace
+
+Transacao::Transacao(const Banco& banco) : banco_(banco), nivel_(banco.profundidade_ + 1)
+{
+    executaControle(banco_, nivel_ == 1 ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT ") + pontoSalvo(nivel_));
+    banco_.profundidade_ = nivel_;
     ativa_ = true;
 }
 
 Transacao::~Transacao()
 {
-    if (ativa_)
-        db_.rollback();
+    if (!ativa_)
+        return;
+    QSqlQuery q(banco_.db());
+    if (nivel_ == 1) {
+        q.exec(QStringLiteral("ROLLBACK"));
+    } else {
+        q.exec(QStringLiteral("ROLLBACK TO ") + pontoSalvo(nivel_));
+        q.exec(QStringLiteral("RELEASE ") + pontoSalvo(nivel_));
+    }
+    banco_.profundidade_ = nivel_ - 1;
 }
 
 void Transacao::confirma()
 {
-    if (!db_.commit())
-        throw ErroBanco(falhaDe(db_.lastError(), QStringLiteral("Transação")));
+    if (!ativa_)
+        return;
+    executaControle(banco_, nivel_ == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + pontoSalvo(nivel_));
     ativa_ = false;
+    banco_.profundidade_ = nivel_ - 1;
 }
 
 int ProximoCodigo(const Banco& banco, const QString& tabela, const QString& coluna)

@@ -45,20 +45,30 @@ public:
     bool tabelaExiste(const QString& tabela) const;
 
 private:
+    friend class Transacao;
     static Banco conecta(const QString& caminho, bool criar);
     QString conexao_;
     QString caminho_;
+    mutable int profundidade_ = 0; // open Transacao guards on this connection
 };
 
 // Writes that belong together: commits when told, rolls back if left without a commit.
+// Transactions nest: the outermost one is a write transaction (BEGIN IMMEDIATE, so a rule that
+// checks and then writes never races another process); an inner one is a savepoint that joins
+// it. Only the outermost commits to the file; an inner one left without confirma() undoes its
+// own writes and the exception that left it normally undoes the outer one too.
 class Transacao {
 public:
     explicit Transacao(const Banco& banco);
     ~Transacao();
+    Transacao(const Transacao&) = delete;
+    Transacao& operator=(const Transacao&) = delete;
     void confirma();
+    bool externa() const { return nivel_ == 1; }
 
 private:
-    QSqlDatabase db_;
+    const Banco& banco_;
+    int nivel_ = 0;
     bool ativa_ = false;
 };
 

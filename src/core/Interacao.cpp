@@ -18,3 +18,16 @@ void MostraErro(Interacao& ui, const QString& texto, const Falha& falha)
               + QStringLiteral("Número.: ") + QString::number(falha.numero) + u'\r'
               + QStringLiteral("Descrição.: ") + falha.descricao);
 }
+
+#include "core/Problema.h"
+
+QString TextoProblema(const Problema& p)
+{
+    QString t = p.anexo;
+    if (!p.item.isEmpty())
+        t += QStringLiteral(" - ") + p.item;
+    t += QStringLiteral(": ") + p.mensagem;
+    if (!p.solucao.isEmpty())
+        t += QStringLiteral(" (") + p.solucao + u')';
+    return t;
+}

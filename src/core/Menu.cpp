@@ -3,6 +3,8 @@
 #include "core/Contexto.h"
 #include "core/Inicio.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QString P03 = QStringLiteral("P03");
@@ -285,6 +287,18 @@ std::vector<AnexoDevido> AnexosDoBimestre(Contexto& ctx)
 
 QString TituloJanela(const Contexto& ctx)
 {
-    return QStringLiteral("Lumo Coleta 2012 - Versão : ") + VersaoPrograma() + QStringLiteral(" - ") + ctx.NomeOrgao
-        + QStringLiteral(" - ") + ctx.BimestreAberto + QStringLiteral("/2012");
+    const QString programa = QStringLiteral("Lumo Coleta 2012 - Versão : ") + VersaoPrograma();
+    // Before the sign-in the body and its period are not loaded yet.
+    if (ctx.NomeOrgao.isEmpty() && ctx.BimestreAberto.isEmpty())
+        return programa;
+    return programa + QStringLiteral(" - ") + ctx.NomeOrgao + QStringLiteral(" - ") + ctx.BimestreAberto
+        + QStringLiteral("/2012");
+}
+
+QString MensagemTelaIndisponivel(const ItemMenu& item)
+{
+    QString legenda = item.legenda;
+    legenda.remove(QRegularExpression(QStringLiteral("&(?!&)"))).remove(QStringLiteral("..."));
+    return QStringLiteral("A tela \"") + legenda.trimmed()
+        + QStringLiteral("\" não está disponível nesta versão do Lumo Coleta 2012.");
 }

@@ -54,5 +54,7 @@ struct AnexoDevido {
 // Loads the open period, computes the flags (slot 44 forced for some kinds of body) and
 // lists the due annexes. Tells first when the key row names another body.
 std::vector<AnexoDevido> AnexosDoBimestre(Contexto& ctx);
-// "Lumo Coleta 2012 - Versão : 7.2.0 - <body> - 03/2012"
+// "Lumo Coleta 2012 - Versão : 7.2.0 - <body> - 03/2012"; before the sign-in only the program.
 QString TituloJanela(const Contexto& ctx);
+// The box of an entry whose screen this version does not have yet.
+QString MensagemTelaIndisponivel(const ItemMenu& item);

@@ -1,8 +1,9 @@
 #include "core/Seguranca.h"
 #include "core/Contexto.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstring>
 
 namespace {
 // Windows-1252 0x80..0x9F; the five undefined bytes map to the C1 control of the same value.
@@ -12,17 +13,21 @@ constexpr char16_t Cp1252Alto[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // The decimal text of x with nine decimals, as the "000.000000000" pattern gives it: the
-// double is first taken to 15 significant digits, then rounded half away from zero.
+// double is first taken to 15 significant digits, then rounded half away from zero. The digits
+// come from std::to_chars, which never follows the process locale.
 QString noveDecimais(double x)
 {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", x);
+    const auto fim = std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::scientific, 14).ptr;
+    *fim = '\0';
     // buf = d.dddddddddddddde±XX
     QString mantissa;
     for (const char* p = buf; *p && *p != 'e'; ++p)
         if (*p != '.')
             mantissa += QLatin1Char(*p);
-    const int expoente = std::atoi(std::strchr(buf, 'e') + 1);
+    int expoente = 0;
+    const char* e = std::strchr(buf, 'e') + 1;
+    std::from_chars(e + (*e == '+' ? 1 : 0), fim, expoente);
     // digits of the integer part and of the fraction, as text
     QString inteiro, fracao;
     if (expoente >= 0) {
@@ -122,7 +127,6 @@ bool VerificaPermissao(Contexto& ctx, const QString& codigo)
 ResultadoLogin Identifica(Contexto& ctx, const QString& usuario, const QString& senha)
 {
     const QString titulo = QStringLiteral("Erro");
-    ctx.UsuarioAtual = usuario;
     if (usuario.trimmed().isEmpty()) {
         Avisa(ctx.interacao(), Interacao::Icone::Informacao, titulo,
               QStringLiteral("Por favor informe sua identificação de usuário."));
@@ -146,5 +150,7 @@ ResultadoLogin Identifica(Contexto& ctx, const QString& usuario, const QString& 
               QStringLiteral("Identificação de Usuário ou Senha não reconhecido(s)."));
         return ResultadoLogin::NaoReconhecido;
     }
+    // Only a recognised sign-in changes who is signed in.
+    ctx.UsuarioAtual = usuario;
     return ResultadoLogin::Aceito;
 }

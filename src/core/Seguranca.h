@@ -19,5 +19,5 @@ bool TemPermissao(const QString& codigo, const QString& permissoes);
 bool VerificaPermissao(Contexto& ctx, const QString& codigo);
 
 enum class ResultadoLogin { Aceito, FaltaUsuario, FaltaSenha, NaoReconhecido, Falhou };
-// The login screen's confirmation: sets UsuarioAtual and shows the refusals.
+// The login screen's confirmation: shows the refusals; only an accepted sign-in sets UsuarioAtual.
 ResultadoLogin Identifica(Contexto& ctx, const QString& usuario, const QString& senha);

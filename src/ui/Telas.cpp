@@ -18,6 +18,8 @@ const FabricaTela* TelaDoMenu(const QString& idMenu)
     return it == registro().constEnd() ? nullptr : &it.value();
 }
 
+QStringList TelasRegistradas() { return registro().keys(); }
+
 // One line per subsystem that has screens of the menu.
 void RegistraTelasUsuarios();
 void RegistraTelasAdministracao();

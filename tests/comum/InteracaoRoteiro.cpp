@@ -5,9 +5,10 @@ void InteracaoRoteiro::mensagem(Icone icone, const QString& titulo, const QStrin
     mensagens.append({icone, titulo, texto});
 }
 
-bool InteracaoRoteiro::pergunta(const QString& titulo, const QString& texto)
+bool InteracaoRoteiro::pergunta(const QString& titulo, const QString& texto, Padrao padrao)
 {
     perguntas.append({Icone::Pergunta, titulo, texto});
+    padroes.append(padrao);
     return respostas.isEmpty() ? false : respostas.takeFirst();
 }
 
@@ -23,3 +24,7 @@ QStringList InteracaoRoteiro::textos() const
         r << m.texto;
     return r;
 }
+
+void InteracaoRoteiro::progressoInicia(const QString& texto, qint64) { progressos << texto; }
+
+bool InteracaoRoteiro::progressoAvanca(qint64 feito) { return cancelaEm < 0 || feito < cancelaEm; }

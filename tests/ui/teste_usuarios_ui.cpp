@@ -215,18 +215,6 @@ TEST_F(TelasUsuarios, NovoGrupoComPermissoes)
               QStringLiteral("P03;P05;"));
 }
 
-TEST_F(TelasUsuarios, RegistroDasTelas)
-{
-    RegistraTodasAsTelas();
-    for (const char* id : {"arquivo.usuarios", "arquivo.grupos"}) {
-        const FabricaTela* fabrica = TelaDoMenu(QString::fromLatin1(id));
-        ASSERT_NE(fabrica, nullptr) << id;
-        std::unique_ptr<QWidget> tela((*fabrica)(p.ctx, nullptr));
-        ASSERT_NE(tela, nullptr);
-        EXPECT_TRUE(tela->windowTitle().startsWith(QStringLiteral("Cadastro de"))) << id;
-    }
-}
-
 TEST_F(TelasUsuarios, EnterNaListaDePermissoesAvancaComoTab)
 {
     FrmGrupos tela(p.ctx);

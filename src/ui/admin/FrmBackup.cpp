@@ -61,19 +61,10 @@ bool FrmBackup::executa(const QString& arquivo)
     if (!NomeBackupValido(ctx_.interacao(), arquivo))
         return false;
     destino_->setText(QDir::toNativeSeparators(QFileInfo(arquivo).absolutePath()));
-    QProgressDialog progresso(QStringLiteral("Copiando a cópia de segurança..."), QStringLiteral("Cancelar"), 0, 100, this);
-    progresso.setWindowModality(Qt::WindowModal);
-    progresso.setMinimumDuration(500);
-    const bool ok = FazBackup(
-        ctx_, arquivo,
-        [this](const QString& t) {
-            situacao_->setText(t);
-            QApplication::processEvents();
-        },
-        [&progresso](qint64 feito, qint64 total) {
-            progresso.setValue(total > 0 ? int(100 * feito / total) : 100);
-            return !progresso.wasCanceled();
-        });
+    const bool ok = FazBackup(ctx_, arquivo, [this](const QString& t) {
+        situacao_->setText(t);
+        QApplication::processEvents();
+    });
     if (ok) {
         accept();
         if (modoSaida_)

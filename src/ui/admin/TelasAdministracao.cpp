@@ -2,45 +2,40 @@
 #include "ui/admin/FrmBackup.h"
 #include "ui/admin/FrmComprovante.h"
 #include "ui/admin/FrmConfSistema.h"
-#include "ui/core/JanelaPrincipal.h"
 #include "admin/Configuracao.h"
 #include "core/Contexto.h"
 #include "ui/admin/FrmControleMovimento.h"
 
 void RegistraTelasAdministracao()
 {
-    RegistraTela(QStringLiteral("arquivo.configuracao"), [](Contexto& ctx, QWidget* janela) -> QWidget* {
-        FrmConfSistema tela(ctx, janela);
+    RegistraTela(QStringLiteral("arquivo.configuracao"), [](Contexto& ctx, Navegacao& nav) -> QWidget* {
+        FrmConfSistema tela(ctx, nav.janela());
         tela.exec();
-        auto* principal = qobject_cast<JanelaPrincipal*>(janela);
-        if (tela.orgaoExcluido() && principal) {
-            // The body is gone with its database: the program ends here.
-            principal->defineConfirmaSaida(false);
-            principal->close();
-        } else if (tela.querImportarAnterior() && principal) {
-            principal->executa(QStringLiteral("utilitarios.importaanterior"));
-        }
+        if (tela.orgaoExcluido())
+            nav.encerra(); // the body is gone with its database: the program ends here
+        else if (tela.querImportarAnterior())
+            nav.abreMenu(QStringLiteral("utilitarios.importaanterior"));
         return nullptr;
     });
-    RegistraTela(QStringLiteral("arquivo.comprovante"), [](Contexto& ctx, QWidget* janela) -> QWidget* {
-        FrmComprovante(ctx, janela).exec();
+    RegistraTela(QStringLiteral("arquivo.comprovante"), [](Contexto& ctx, Navegacao& nav) -> QWidget* {
+        FrmComprovante(ctx, nav.janela()).exec();
         return nullptr;
     });
-    RegistraTela(QStringLiteral("utilitarios.importaconfig"), [](Contexto& ctx, QWidget*) -> QWidget* {
+    RegistraTela(QStringLiteral("utilitarios.importaconfig"), [](Contexto& ctx, Navegacao&) -> QWidget* {
         ImportaConfiguracaoAnterior(ctx, ctx.CodigoOrgao);
         return nullptr;
     });
     RegistraTela(QStringLiteral("arquivo.movimento"),
-                 [](Contexto& ctx, QWidget*) -> QWidget* { return new FrmControleMovimento(ctx); });
+                 [](Contexto& ctx, Navegacao&) -> QWidget* { return new FrmControleMovimento(ctx); });
     // Backup and restore close the body database: they run modally, with no other screen open.
-    auto backup = [](Contexto& ctx, QWidget* janela) -> QWidget* {
-        FrmBackup(ctx, false, janela).exec();
+    auto backup = [](Contexto& ctx, Navegacao& nav) -> QWidget* {
+        FrmBackup(ctx, false, nav.janela()).exec();
         return nullptr;
     };
     RegistraTela(QStringLiteral("arquivo.backup"), backup);
     RegistraTela(QStringLiteral("utilitarios.backup"), backup);
-    RegistraTela(QStringLiteral("utilitarios.restaurar"), [](Contexto& ctx, QWidget* janela) -> QWidget* {
-        FrmRestauracao(ctx, janela).exec();
+    RegistraTela(QStringLiteral("utilitarios.restaurar"), [](Contexto& ctx, Navegacao& nav) -> QWidget* {
+        FrmRestauracao(ctx, nav.janela()).exec();
         return nullptr;
     });
 }

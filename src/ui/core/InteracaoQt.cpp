@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <limits>
 
 namespace {
 // "Texto (*.txt)|*.txt|" -> "Texto (*.txt)"
@@ -30,13 +31,14 @@ void InteracaoQt::mensagem(Icone icone, const QString& titulo, const QString& te
     caixa.exec();
 }
 
-bool InteracaoQt::pergunta(const QString& titulo, const QString& texto)
+bool InteracaoQt::pergunta(const QString& titulo, const QString& texto, Padrao padrao)
 {
     QString t = texto;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QMessageBox caixa(QMessageBox::Question, titulo, t, QMessageBox::Yes | QMessageBox::No, pai_ ? pai_->window() : nullptr);
     caixa.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
     caixa.button(QMessageBox::No)->setText(QStringLiteral("&Não"));
+    caixa.setDefaultButton(padrao == Padrao::Nao ? QMessageBox::No : QMessageBox::Yes);
     return caixa.exec() == QMessageBox::Yes;
 }
 
@@ -56,4 +58,33 @@ void InteracaoQt::cursorNormal()
 {
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
+}
+
+void InteracaoQt::progressoInicia(const QString& texto, qint64 total)
+{
+    progressoTermina();
+    escala_ = 1;
+    while (total / escala_ > std::numeric_limits<int>::max())
+        escala_ *= 2;
+    progresso_ = new QProgressDialog(texto, QStringLiteral("Cancelar"), 0, int(total / escala_), pai_ ? pai_->window() : nullptr);
+    progresso_->setWindowTitle(TituloPrograma);
+    progresso_->setWindowModality(Qt::WindowModal);
+    progresso_->setMinimumDuration(300);
+    progresso_->setAutoClose(false);
+    progresso_->setAutoReset(false);
+    progresso_->setValue(0);
+}
+
+bool InteracaoQt::progressoAvanca(qint64 feito)
+{
+    if (!progresso_)
+        return true;
+    // setValue lets the window repaint and the Cancelar button be pressed.
+    progresso_->setValue(int(feito / escala_));
+    return !progresso_->wasCanceled();
+}
+
+void InteracaoQt::progressoTermina()
+{
+    delete progresso_.data();
 }

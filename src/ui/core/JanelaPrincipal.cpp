@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
@@ -82,7 +83,7 @@ void JanelaPrincipal::executa(const QString& id)
     if (id == QStringLiteral("arquivo.sair")) {
         close();
     } else if (id == QStringLiteral("arquivo.logoff")) {
-        identifica();
+        efetuaLogoff();
     } else if (id == QStringLiteral("ajuda.anexos")) {
         mostraAnexosDoBimestre();
         reaplicaMenus();
@@ -91,23 +92,52 @@ void JanelaPrincipal::executa(const QString& id)
     } else if (id == QStringLiteral("ajuda.sobre")) {
         sobre();
     } else if (const FabricaTela* fabrica = TelaDoMenu(id)) {
-        if (QWidget* tela = (*fabrica)(ctx_, this)) {
-            tela->setAttribute(Qt::WA_DeleteOnClose);
-            QMdiSubWindow* sub = area_->addSubWindow(tela);
-            // A screen may change the open period or the body's kind: the menus follow when it closes.
-            connect(sub, &QObject::destroyed, this, [this] {
-                if (!encerrando_)
-                    reaplicaMenus();
-            });
-            sub->setAttribute(Qt::WA_DeleteOnClose);
-            sub->show();
-            tela->setFocus();
-        } else if (isVisible() && ctx_.BancoOrgao.aberto()) {
-            // A modal screen has already closed (and may have closed the program with it).
-            reaplicaMenus();
-        }
+        if (QWidget* tela = (*fabrica)(ctx_, *this))
+            abreJanela(tela);
+        else if (isVisible() && ctx_.BancoOrgao.aberto())
+            reaplicaMenus(); // a modal screen has already closed (and may have ended the program)
+    } else {
+        MostraAviso(ctx_.interacao(), MensagemTelaIndisponivel(*item));
     }
-    // An entry whose screen does not exist yet does nothing after its permission check.
+}
+
+void JanelaPrincipal::abreJanela(QWidget* tela)
+{
+    tela->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = area_->addSubWindow(tela);
+    // A screen may change the open period or the body's kind: the menus follow when it closes.
+    connect(sub, &QObject::destroyed, this, [this] {
+        if (!encerrando_)
+            reaplicaMenus();
+    });
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->show();
+    tela->setFocus();
+}
+
+void JanelaPrincipal::encerra()
+{
+    confirmaSaida_ = false;
+    close();
+    QCoreApplication::quit();
+}
+
+bool JanelaPrincipal::fechaJanelasFilhas()
+{
+    // A screen refuses to close while it holds a row it cannot store; the others close.
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        sub->close();
+    return area_->subWindowList().isEmpty();
+}
+
+void JanelaPrincipal::efetuaLogoff()
+{
+    // The screens of the user who leaves close first; one that keeps a pending row keeps the user.
+    if (!fechaJanelasFilhas())
+        return;
+    // Cancelling the sign-in ends the program, as it does at start-up.
+    if (!identifica())
+        encerra();
 }
 
 bool JanelaPrincipal::identifica()
@@ -179,7 +209,10 @@ void JanelaPrincipal::closeEvent(QCloseEvent* evento)
         evento->ignore();
         return;
     }
-    area_->closeAllSubWindows();
+    if (!fechaJanelasFilhas() && confirmaSaida_) {
+        evento->ignore();
+        return;
+    }
     // The backup offer: on Yes the backup screen runs in exit mode and ends the program when
     // done; leaving it without a backup keeps the program open.
     bool querBackup = false;

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/Menu.h"
+#include "ui/Telas.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -12,7 +13,7 @@ struct Contexto;
 
 // The frame every screen opens in: menus built from the menu tree, the annex entries enabled
 // from the due flags, title and status bar, and the exit question.
-class JanelaPrincipal : public QMainWindow {
+class JanelaPrincipal : public QMainWindow, public Navegacao {
     Q_OBJECT
 public:
     explicit JanelaPrincipal(Contexto& ctx, QWidget* pai = nullptr);
@@ -27,6 +28,12 @@ public:
     const EstadoMenus& estadoMenus() const { return estado_; }
     // Runs a menu entry as the user choosing it would (permission first).
     void executa(const QString& idMenu);
+
+    // Navegacao, for the screens.
+    void abreMenu(const QString& idMenu) override { executa(idMenu); }
+    void abreJanela(QWidget* tela) override;
+    void encerra() override;
+    QWidget* janela() override { return this; }
     QString textoStatus(int painel) const;
     // When false, closing asks nothing (used by the tests and after a cancelled login).
     void defineConfirmaSaida(bool confirma) { confirmaSaida_ = confirma; }
@@ -38,6 +45,9 @@ protected:
 private:
     void montaMenus();
     bool identifica();
+    void efetuaLogoff();
+    // Closes every child window; false when one of them refused (a row it could not store).
+    bool fechaJanelasFilhas();
     void mostraAnexosDoBimestre();
     void abreManual();
     void sobre();

@@ -6,6 +6,6 @@
 void RegistraTelasUsuarios()
 {
     RegistraTela(QStringLiteral("arquivo.usuarios"),
-                 [](Contexto& ctx, QWidget*) -> QWidget* { return new FrmUsuarios(ctx); });
-    RegistraTela(QStringLiteral("arquivo.grupos"), [](Contexto& ctx, QWidget*) -> QWidget* { return new FrmGrupos(ctx); });
+                 [](Contexto& ctx, Navegacao&) -> QWidget* { return new FrmUsuarios(ctx); });
+    RegistraTela(QStringLiteral("arquivo.grupos"), [](Contexto& ctx, Navegacao&) -> QWidget* { return new FrmGrupos(ctx); });
 }
