@@ -38,7 +38,7 @@ TEST(FiltraTeclaValor, DigitosEVirgulaComDuasCasas)
 
 TEST(FiltraTeclaValor, VirgulaTransformaCampoVazioOuZeroEmZero)
 {
-    for (const QString t : {QString(), QStringLiteral("0"), QStringLiteral("0,"), QStringLiteral(",")}) {
+    for (const QString& t : {QString(), QStringLiteral("0"), QStringLiteral("0,"), QStringLiteral(",")}) {
         const ResultadoTecla r = FiltraTeclaValor(u',', EstadoCampo::noFim(t));
         EXPECT_TRUE(r.aceita()) << t.toStdString();
         EXPECT_TRUE(r.trocaTexto);

@@ -215,7 +215,7 @@ TEST_F(Referencia, MenuDeAnexosNaoEscondeAnexoDevido)
 
 TEST_F(Referencia, TelaDeAnexosDevidosMostraTituloDeCadaAnexo)
 {
-    for (const QString sigla : {QStringLiteral("P001"), QStringLiteral("C003"), QStringLiteral("G001")}) {
+    for (const QString& sigla : {QStringLiteral("P001"), QStringLiteral("C003"), QStringLiteral("G001")}) {
         ProgramaTeste p;
         p.configuraOrgao(sigla);
         for (int bim = 1; bim <= 6; ++bim) {
