@@ -3,6 +3,8 @@
 #include "admin/Atualizacao.h"
 #include "core/Contexto.h"
 #include "core/Inicio.h"
+#include "core/Log.h"
+#include "ui/core/Icone.h"
 #include "ui/admin/FrmOrgaos.h"
 #include "ui/core/InteracaoQt.h"
 #include "ui/core/JanelaPrincipal.h"
@@ -10,6 +12,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
+#include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLocale>
@@ -54,25 +61,58 @@ QPixmap figuraAbertura()
     return p;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Benchmarks time the start-up to the login window: when it shows, the time is printed and the
+// login is cancelled, which ends the program as a user's Cancel would.
+void MedeInicio(const QElapsedTimer& relogio)
 {
+    auto* observador = new QObject(qApp);
+    QObject::connect(qApp, &QApplication::focusChanged, observador, [observador, relogio](QWidget*, QWidget* novo) {
+        QWidget* janela = novo ? novo->window() : nullptr;
+        if (!janela || janela->objectName() != QStringLiteral("Identify"))
+            return;
+        std::fprintf(stderr, "inicio-login-ms %lld\n", static_cast<long long>(relogio.elapsed()));
+        std::fflush(stderr);
+        observador->deleteLater();
+        QTimer::singleShot(0, janela, &QWidget::close);
+    });
+}
+
+int executa(int argc, char** argv)
+{
+    QElapsedTimer relogio;
+    relogio.start();
+    DesviaAvisosQt({}); // until the program folder is known, Qt's notices are dropped
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo"));
     QApplication::setOrganizationName(QStringLiteral("Lumo"));
     QApplication::setApplicationVersion(VersaoPrograma());
+    QApplication::setWindowIcon(IconePrograma());
+    // Qt's own dialogs, buttons and context menus speak Portuguese, whatever the machine.
+    QTranslator traducaoQt;
+    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traducaoQt);
 
     QCommandLineParser opcoes;
+    opcoes.setApplicationDescription(QStringLiteral("Lumo Coleta 2012"));
     opcoes.addOption({QStringLiteral("programa"), QStringLiteral("Pasta do programa."), QStringLiteral("PASTA")});
-    opcoes.addHelpOption();
-    opcoes.process(app);
+    const QCommandLineOption ajuda({QStringLiteral("h"), QStringLiteral("ajuda")}, QStringLiteral("Mostra estas opções."));
+    opcoes.addOption(ajuda);
+    if (!opcoes.parse(app.arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(opcoes.errorText()));
+        return 2;
+    }
+    if (opcoes.isSet(ajuda)) {
+        std::fputs(qPrintable(opcoes.helpText()), stdout);
+        return 0;
+    }
 
     InteracaoQt interacao;
     Contexto ctx;
     ctx.ui = &interacao;
     ctx.pastaPrograma = opcoes.isSet(QStringLiteral("programa")) ? QDir(opcoes.value(QStringLiteral("programa"))).absolutePath()
                                                                  : QApplication::applicationDirPath();
+    DesviaAvisosQt(QDir(ctx.pastaPrograma).filePath(NomeLogPrograma));
 
     // 1. A second instance on the same program folder ends silently.
     QLockFile trava(QDir(ctx.pastaPrograma).filePath(QStringLiteral("lumo.lck")));
@@ -119,11 +159,30 @@ int main(int argc, char** argv)
     // 7-8. Main window; its loading signs the user in.
     JanelaPrincipal janela(ctx);
     interacao.defineJanela(&janela);
-    abertura.finish(&janela);
-    janela.show();
+    janela.showMaximized();
+    abertura.close();
+    if (qEnvironmentVariableIsSet("LUMO_MEDE_INICIO"))
+        MedeInicio(relogio);
     if (!janela.inicia()) {
         janela.defineConfirmaSaida(false);
         return 0;
     }
     return app.exec();
+}
+
+} // namespace
+
+// No exception leaves the program: a failure nobody caught is shown and the program ends.
+int main(int argc, char** argv)
+{
+    try {
+        return executa(argc, argv);
+    } catch (const std::exception& e) {
+        qCritical("%s", e.what());
+        if (qApp)
+            QMessageBox::critical(nullptr, TituloPrograma, QStringLiteral("Ocorreu um erro inesperado e o sistema será fechado."));
+        return 1;
+    } catch (...) {
+        return 1;
+    }
 }

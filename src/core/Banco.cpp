@@ -9,9 +9,31 @@
 ErroBanco::ErroBanco(Falha f) : std::runtime_error(f.descricao.toStdString()), falha_(std::move(f)) {}
 
 namespace {
+// The database engine speaks English; the user reads what happened in Portuguese and the
+// engine's own words go to the log of the program folder with Qt's other notices.
+QString descricaoDoErro(int codigo)
+{
+    switch (codigo & 0xFF) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return QStringLiteral("O banco de dados está em uso por outro programa. Tente novamente em instantes.");
+    case 7: return QStringLiteral("Memória insuficiente.");
+    case 8: return QStringLiteral("O banco de dados não pode ser gravado (arquivo somente leitura).");
+    case 10: return QStringLiteral("Erro de leitura ou gravação no disco.");
+    case 11: return QStringLiteral("O arquivo do banco de dados está danificado.");
+    case 13: return QStringLiteral("O disco está cheio.");
+    case 14: return QStringLiteral("Não foi possível abrir o arquivo do banco de dados.");
+    case 19: return QStringLiteral("O registro viola uma regra do banco de dados (duplicado ou incompleto).");
+    case 26: return QStringLiteral("O arquivo não é um banco de dados do Lumo.");
+    default: return QStringLiteral("Erro no comando do banco de dados.");
+    }
+}
+
 Falha falhaDe(const QSqlError& e, const QString& origem)
 {
-    return {origem, e.nativeErrorCode().toInt(), e.text().trimmed()};
+    const int codigo = e.nativeErrorCode().toInt();
+    qWarning("%s", qPrintable(origem + QStringLiteral(": ") + e.text().trimmed()));
+    return {origem, codigo, descricaoDoErro(codigo)};
 }
 } // namespace
 

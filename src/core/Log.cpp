@@ -18,3 +18,24 @@ QString NomeArquivoLog(const QString& prefixo, const QDateTime& agora)
 {
     return prefixo + agora.toString(QStringLiteral("ddMMyyHHmmss")) + QStringLiteral(".LOG");
 }
+
+namespace {
+QString& caminhoAvisos()
+{
+    static QString caminho;
+    return caminho;
+}
+
+void gravaAvisoQt(QtMsgType tipo, const QMessageLogContext&, const QString& texto)
+{
+    if (tipo == QtDebugMsg || caminhoAvisos().isEmpty())
+        return;
+    GravaLog(caminhoAvisos(), QStringLiteral("Qt"), texto);
+}
+} // namespace
+
+void DesviaAvisosQt(const QString& caminhoLog)
+{
+    caminhoAvisos() = caminhoLog;
+    qInstallMessageHandler(gravaAvisoQt);
+}

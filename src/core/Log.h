@@ -8,3 +8,8 @@ bool GravaLog(const QString& caminho, const QString& nomeArquivo, const QString&
               const QDateTime& agora = QDateTime::currentDateTime());
 // Name of an import log: prefix + "ddMMyyhhmmss" + ".LOG".
 QString NomeArquivoLog(const QString& prefixo, const QDateTime& agora = QDateTime::currentDateTime());
+
+// Qt's own warnings (driver notices, widget warnings) go to this log file in the program folder,
+// never to the user's screen or terminal. An empty path drops them.
+void DesviaAvisosQt(const QString& caminhoLog);
+inline const QString NomeLogPrograma = QStringLiteral("lumo.log");

@@ -1,6 +1,7 @@
 #include "Capturas.h"
 #include "comum/BancoTeste.h"
 #include "core/Menu.h"
+#include "core/Seguranca.h"
 #include "ui/admin/FrmBackup.h"
 #include "ui/admin/FrmOrgaos.h"
 #include "ui/core/FrmAnexosdoBim.h"
@@ -15,6 +16,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -133,6 +137,114 @@ TEST(JanelaPrincipal, PermissaoNegadaESaida)
     EXPECT_TRUE(janela.close());
     EXPECT_TRUE(perguntou);
     EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT backup FROM tabChave").toInt(), 0);
+}
+
+namespace {
+// A user of a group without permissions, signed in.
+void entraComoAna(ProgramaTeste& p)
+{
+    p.ctx.BancoOrgao.executa("INSERT INTO tabGrupos (Codigo, Descricao, Permissoes) VALUES ('002', 'Consulta', 'P05;')");
+    p.ctx.BancoOrgao.executa("INSERT INTO tabUsuarios (Codigo, Nome, Username, Senha, Codigo_tabGrupos) VALUES "
+                             "('002', 'Ana', 'ANA', ?, '002')",
+                             {*CodificaSenha("ana1")});
+    p.ctx.UsuarioAtual = "ANA";
+}
+
+// Types into the login window once it is open; `cancela` presses Cancelar afterwards.
+void digitaNoLogin(const char* usuario, const char* senha, bool cancela, bool* viu)
+{
+    QTimer::singleShot(0, [=] {
+        auto* login = qobject_cast<FrmIdentify*>(QApplication::activeModalWidget());
+        ASSERT_NE(login, nullptr);
+        *viu = true;
+        QTest::keyClicks(login->campoUsuario(), usuario);
+        QTest::keyClicks(login->campoSenha(), senha);
+        QTest::keyClick(login->campoSenha(), Qt::Key_Return);
+        if (cancela)
+            login->findChild<QPushButton*>("cmdCancelar")->click();
+    });
+}
+
+// A screen that will not close, as a grid holding a row it cannot store.
+class TelaTeimosa : public QWidget {
+protected:
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
+} // namespace
+
+TEST(JanelaPrincipal, LogoffCanceladoEncerraSemTrocarDeUsuario)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    entraComoAna(p);
+    JanelaPrincipal janela(p.ctx);
+    janela.show();
+    // ADMIN with a wrong password, then Cancelar: ANA's rights stay ANA's, and the program ends.
+    bool viu = false;
+    digitaNoLogin("admin", "errada", true, &viu);
+    janela.executa("arquivo.logoff");
+    EXPECT_TRUE(viu);
+    EXPECT_EQ(p.ui.textos(), QStringList{"Identificação de Usuário ou Senha não reconhecido(s)."});
+    EXPECT_EQ(p.ctx.UsuarioAtual, "ANA");
+    EXPECT_FALSE(janela.isVisible());
+    p.ui.limpa();
+    EXPECT_FALSE(VerificaPermissao(p.ctx, "P01"));
+    EXPECT_EQ(p.ui.ultimo(), "O usuário 'ANA' não tem acesso a esta operação.");
+}
+
+TEST(JanelaPrincipal, LogoffTrocaDeUsuarioEFechaAsTelas)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    entraComoAna(p);
+    JanelaPrincipal janela(p.ctx);
+    janela.defineConfirmaSaida(false);
+    janela.show();
+    janela.abreJanela(new QWidget);
+    bool viu = false;
+    QTimer::singleShot(0, [&] {
+        // the due annexes follow a recognised sign-in
+        QTimer::singleShot(0, [] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                w->close();
+        });
+    });
+    digitaNoLogin("admin", "admin", false, &viu);
+    janela.executa("arquivo.logoff");
+    EXPECT_TRUE(viu);
+    EXPECT_EQ(p.ctx.UsuarioAtual, "ADMIN");
+    EXPECT_EQ(janela.textoStatus(2), "Usuário: ADMIN");
+    EXPECT_TRUE(janela.area()->subWindowList().isEmpty());
+    EXPECT_TRUE(janela.isVisible());
+}
+
+TEST(JanelaPrincipal, TelaQueRecusaFecharSeguraASaidaEEntradaSemTela)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    JanelaPrincipal janela(p.ctx);
+    janela.show();
+    janela.abreJanela(new TelaTeimosa);
+    p.ui.respostas = {true};
+    EXPECT_FALSE(janela.close());
+    EXPECT_TRUE(janela.isVisible());
+    EXPECT_EQ(janela.area()->subWindowList().size(), 1);
+
+    // An entry whose screen this version lacks says so, once.
+    p.ui.limpa();
+    janela.executa("relatorios.14");
+    ASSERT_EQ(p.ui.mensagens.size(), 1);
+    EXPECT_EQ(p.ui.mensagens[0].titulo, "Mensagem do Sistema");
+    EXPECT_TRUE(p.ui.ultimo().endsWith("não está disponível nesta versão do Lumo Coleta 2012.")) << qPrintable(p.ui.ultimo());
+    EXPECT_FALSE(p.ui.ultimo().contains('&'));
+    janela.defineConfirmaSaida(false);
+    qDeleteAll(janela.area()->subWindowList());
+}
+
+TEST(JanelaPrincipal, TituloAntesDaIdentificacao)
+{
+    Contexto ctx;
+    EXPECT_EQ(TituloJanela(ctx), "Lumo Coleta 2012 - Versão : " + VersaoPrograma());
 }
 
 TEST(AnexosDoBimestre, TelaListaOsDevidos)

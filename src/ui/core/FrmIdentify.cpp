@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -73,6 +74,13 @@ bool FrmIdentify::eventFilter(QObject* alvo, QEvent* evento)
         }
     }
     return QDialog::eventFilter(alvo, evento);
+}
+
+void FrmIdentify::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (const QScreen* tela = screen())
+        move(tela->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 void FrmIdentify::confirma()

@@ -18,6 +18,8 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;
+    // Centred on the display, not on the main window behind it.
+    void showEvent(QShowEvent* evento) override;
 
 private:
     Contexto& ctx_;
