@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include "core/Log.h"
 
 using namespace cli;
 
@@ -15,8 +16,9 @@ void ajuda()
 }
 } // namespace
 
-int main(int argc, char** argv)
+static int executa(int argc, char** argv)
 {
+    DesviaAvisosQt({});
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     Opcoes o;
@@ -63,6 +65,7 @@ int main(int argc, char** argv)
         return ErroUso;
     }
     o.programa = QDir(o.programa).absolutePath();
+    DesviaAvisosQt(QDir(o.programa).filePath(NomeLogPrograma));
     for (const Comando& c : Comandos())
         if (c.nome == o.comando) {
             Sessao s(o);
@@ -71,4 +74,17 @@ int main(int argc, char** argv)
     EscreveErro(QStringLiteral("Comando desconhecido: ") + o.comando);
     ajuda();
     return ErroUso;
+}
+
+// No exception leaves the program: it is reported as a file or database error.
+int main(int argc, char** argv)
+{
+    try {
+        return executa(argc, argv);
+    } catch (const ErroBanco& e) {
+        return FalhaBanco(e);
+    } catch (const std::exception&) {
+        EscreveErro(QStringLiteral("Ocorreu um erro inesperado; nada foi gravado pela operação interrompida."));
+        return ErroUso;
+    }
 }
