@@ -4,7 +4,7 @@
 #include "core/Contexto.h"
 #include "core/Inicio.h"
 #include "core/Log.h"
-#include "ui/core/Icone.h"
+#include "ui/core/Aplicacao.h"
 #include "ui/admin/FrmOrgaos.h"
 #include "ui/core/InteracaoQt.h"
 #include "ui/core/JanelaPrincipal.h"
@@ -13,9 +13,7 @@
 #include <QCommandLineParser>
 #include <QDate>
 #include <QElapsedTimer>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <QDesktopServices>
 #include <QDir>
@@ -83,15 +81,7 @@ int executa(int argc, char** argv)
     relogio.start();
     DesviaAvisosQt({}); // until the program folder is known, Qt's notices are dropped
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumo"));
-    QApplication::setOrganizationName(QStringLiteral("Lumo"));
-    QApplication::setApplicationVersion(VersaoPrograma());
-    QApplication::setWindowIcon(IconePrograma());
-    // Qt's own dialogs, buttons and context menus speak Portuguese, whatever the machine.
-    QTranslator traducaoQt;
-    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducaoQt);
+    PreparaAplicacao(app);
 
     QCommandLineParser opcoes;
     opcoes.setApplicationDescription(QStringLiteral("Lumo Coleta 2012"));

@@ -3,12 +3,16 @@
 #include "core/Menu.h"
 #include "core/Seguranca.h"
 #include "ui/admin/FrmBackup.h"
+#include "ui/core/Aplicacao.h"
+#include "ui/core/InteracaoQt.h"
 #include "ui/admin/FrmOrgaos.h"
 #include "ui/core/FrmAnexosdoBim.h"
 #include "ui/core/FrmIdentify.h"
 #include "ui/core/JanelaPrincipal.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMessageBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -281,4 +285,21 @@ TEST(EscolhaOrgao, TelaAdicionaEEscolhe)
     Captura(&busca, "busca_orgao");
     tela.show();
     Captura(&tela, "escolha_orgao");
+}
+
+// Qt's own texts a user meets: a text field's context menu and the standard buttons.
+TEST(Aplicacao, TextosDoQtEmPortugues)
+{
+    ASSERT_TRUE(PreparaAplicacao(*qApp));
+    QLineEdit campo;
+    std::unique_ptr<QMenu> menu(campo.createStandardContextMenu());
+    QStringList textos;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator())
+            textos << a->text().remove('&').section('\t', 0, 0);
+    EXPECT_TRUE(textos.contains("Desfazer")) << qPrintable(textos.join(", "));
+    EXPECT_TRUE(textos.contains("Selecionar tudo")) << qPrintable(textos.join(", "));
+    QMessageBox caixa(QMessageBox::Question, "t", "t", QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(caixa.button(QMessageBox::Cancel)->text().remove('&'), "Cancelar");
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
 }

@@ -1,4 +1,10 @@
-#include "ui/core/Icone.h"
+#include "ui/core/Aplicacao.h"
+#include "core/Contexto.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <QPainter>
 #include <QPixmap>
@@ -33,4 +39,17 @@ QIcon IconePrograma()
     for (int lado : {16, 24, 32, 48, 64, 128, 256})
         icone.addPixmap(desenha(lado));
     return icone;
+}
+
+bool PreparaAplicacao(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Lumo"));
+    QApplication::setOrganizationName(QStringLiteral("Lumo"));
+    QApplication::setApplicationVersion(VersaoPrograma());
+    QApplication::setWindowIcon(IconePrograma());
+    auto* traducao = new QTranslator(&app);
+    if (!traducao->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QApplication::installTranslator(traducao);
 }
