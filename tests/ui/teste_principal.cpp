@@ -3,6 +3,7 @@
 #include "core/Menu.h"
 #include "core/Seguranca.h"
 #include "ui/admin/FrmBackup.h"
+#include "ui/Telas.h"
 #include "ui/core/Aplicacao.h"
 #include "ui/core/InteracaoQt.h"
 #include "ui/admin/FrmOrgaos.h"
@@ -302,4 +303,15 @@ TEST(Aplicacao, TextosDoQtEmPortugues)
     QMessageBox caixa(QMessageBox::Question, "t", "t", QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(caixa.button(QMessageBox::Cancel)->text().remove('&'), "Cancelar");
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+// Every screen is registered under an entry of the menu tree, and every entry of the tree that
+// opens something either has a screen, is handled by the main window, or says it is unavailable.
+TEST(Telas, RegistradasSobEntradasDoMenu)
+{
+    RegistraTodasAsTelas();
+    const QStringList ids = TelasRegistradas();
+    EXPECT_GE(ids.size(), 9);
+    for (const QString& id : ids)
+        EXPECT_NE(ItemDoMenu(id), nullptr) << qPrintable(id);
 }
