@@ -97,12 +97,12 @@ int executa(int linhas)
 
     const QString sql = QStringLiteral(
         "BEGIN IMMEDIATE;"
-        "DELETE FROM tabAnexo26Extratos WHERE BimReferencia = '%2';"
+        "DELETE FROM tabAnexo26Extratos WHERE BimReferencia = '%1';"
         "INSERT INTO tabAnexo26Extratos "
-        "SELECT (SELECT coalesce(max(idConta), 0) FROM tabAnexo26Extratos) + row_number() OVER (ORDER BY idConta), '%2', "
+        "SELECT (SELECT coalesce(max(idConta), 0) FROM tabAnexo26Extratos) + row_number() OVER (ORDER BY idConta), '%1', "
         "Banco, Agencia, Conta_Corrente, Descricao_Conta, Titular_Conta FROM tabAnexo26Extratos "
-        "WHERE BimReferencia = (SELECT max(BimReferencia) FROM tabAnexo26Extratos WHERE BimReferencia < '%2');"
-        "COMMIT;").arg(Anterior, Aberto);
+        "WHERE BimReferencia = (SELECT max(BimReferencia) FROM tabAnexo26Extratos WHERE BimReferencia < '%1');"
+        "COMMIT;").arg(Aberto);
     int linhasPiso = 0;
     const double piso = bench::MedianaDe(
         vezes,
