@@ -2,27 +2,19 @@
 // against the sqlite3 tool opening the same databases and running the queries start-up runs.
 //
 // `lumo` prints "inicio-login-ms N" on stderr and ends when LUMO_MEDE_INICIO is set; the time
-// taken is from the process start to that line. A `lumo` without that line is replaced by this
-// program's --replica, which goes through the same start-up steps with the same library
-// calls and says the same line when the login window is shown.
+// taken is from the process start to that line.
 #include "admin/Atualizacao.h"
 #include "comum/Medida.h"
 #include "core/Contexto.h"
 #include "core/Inicio.h"
-#include "ui/core/FrmIdentify.h"
-#include "ui/core/InteracaoQt.h"
-#include "ui/core/JanelaPrincipal.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocale>
-#include <QLockFile>
-#include <QPainter>
 #include <QProcess>
 #include <QSettings>
-#include <QSplashScreen>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <exception>
@@ -33,70 +25,6 @@ namespace {
 const QByteArray Marca = "inicio-login-ms";
 const QString Orgao = QStringLiteral("P001");
 
-// ---- The stand-in for the hook: main()'s steps up to the login window.
-
-class VigiaLogin : public QObject {
-public:
-    explicit VigiaLogin(const QElapsedTimer& desde) : desde_(desde) {}
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::Show && o->inherits("FrmIdentify")) {
-            std::fprintf(stderr, "%s %lld\n", Marca.constData(), static_cast<long long>(desde_.elapsed()));
-            std::fflush(stderr);
-            ::_exit(0);
-        }
-        return false;
-    }
-
-private:
-    const QElapsedTimer& desde_;
-};
-
-int replica(int argc, char** argv, const QString& pasta)
-{
-    QElapsedTimer desde;
-    desde.start();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumo"));
-    QApplication::setOrganizationName(QStringLiteral("Lumo"));
-    VigiaLogin vigia(desde);
-    app.installEventFilter(&vigia);
-
-    InteracaoQt interacao;
-    Contexto ctx;
-    ctx.ui = &interacao;
-    ctx.pastaPrograma = QDir(pasta).absolutePath();
-    QLockFile trava(QDir(ctx.pastaPrograma).filePath(QStringLiteral("lumo.lck")));
-    if (!trava.tryLock(0))
-        return 3;
-    if (!FormatoDataValido(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)))
-        return 3;
-    const auto configuracao = ConfiguracaoInstalacao(ctx.pastaPrograma);
-    if (const auto instalada = LeVersaoInstalada(*configuracao))
-        VerificaVersaoWeb(interacao, *instalada, LeEnderecoDownload(*configuracao), [](const QString&) {});
-    QPixmap figura(460, 220);
-    figura.fill(QColor(32, 74, 110));
-    {
-        QPainter g(&figura);
-        g.setPen(Qt::white);
-        g.drawText(QRect(0, 40, 460, 60), Qt::AlignCenter, TituloPrograma);
-    }
-    QSplashScreen abertura(figura);
-    abertura.show();
-    app.processEvents();
-    if (AbreBancos(ctx, [](Contexto& c) { c.PastaDados.clear(); }) != Abertura::Aberta)
-        return 3;
-    if (VerificaRevisao(ctx, IniciaProgramaSeparado) != Revisao::Continua)
-        return 3;
-    JanelaPrincipal janela(ctx);
-    interacao.defineJanela(&janela);
-    abertura.finish(&janela);
-    janela.show();
-    janela.inicia();
-    return 3; // the login window never showed
-}
 
 // ---- The bench.
 
@@ -188,18 +116,9 @@ int executa(const QString& pastaDada)
     const QString bancoConfig = QDir(pasta).filePath(QStringLiteral("data.mdb"));
     const int vezes = bench::Vezes(7);
 
-    // The desktop program, or the stand-in when it does not say when its login window showed.
-    QString programa = executavel(QStringLiteral("lumo"));
-    QStringList argumentos{QStringLiteral("--programa"), pasta};
-    QString rotulo = QStringLiteral("lumo até a janela de login (linha inicio-login-ms)");
-    if (!ateLogin(programa, argumentos, 10000).viu) {
-        std::fputs("  lumo não disse inicio-login-ms: medindo a réplica da partida (bench_inicio --replica)\n", stderr);
-        programa = QCoreApplication::applicationFilePath();
-        argumentos = QStringList{QStringLiteral("--replica"), pasta};
-        rotulo = QStringLiteral("réplica da partida do lumo até a janela de login");
-        if (!ateLogin(programa, argumentos, 15000).viu)
-            throw std::runtime_error("the login window never showed");
-    }
+    const QString programa = executavel(QStringLiteral("lumo"));
+    const QStringList argumentos{QStringLiteral("--programa"), pasta};
+    const QString rotulo = QStringLiteral("lumo até a janela de login (linha inicio-login-ms)");
     std::vector<double> relatados;
     const double desktop = bench::MedianaDe(vezes, [&] {
         const AteLogin r = ateLogin(programa, argumentos, 15000);
@@ -256,8 +175,6 @@ int executa(const QString& pastaDada)
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && QByteArray(argv[1]) == "--replica")
-        return replica(argc, argv, QString::fromLocal8Bit(argv[2]));
     QCoreApplication app(argc, argv);
     try {
         return executa(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
