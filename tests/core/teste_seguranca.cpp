@@ -1,5 +1,4 @@
-// The password digest, the code page it is written in and the permission strings. These run
-// under the Brazilian locale too: the digest's decimals must never take a comma.
+// The password digest, the code page it is written in and the permission strings.
 #include "core/Seguranca.h"
 #include "core/Usuarios.h"
 
@@ -13,6 +12,8 @@ TEST(CodificaSenha, DigestosConhecidos)
         // Ten characters: the last weighs -1 (sum 1755 -> 072.560319735), and the fifth pair
         // falls past the eight digits kept, giving code 101.
         {"0123456789", QString::fromUtf8("¡„Æˆe")},
+        // Accents weigh their Windows-1252 codes (ç 231, ã 227), never their UTF-8 bytes.
+        {QString::fromUtf8("Ação"), QString::fromUtf8("¶’")},
         {"", ""},
     };
     for (const auto& c : casos)

@@ -111,22 +111,6 @@ TEST_F(Usuarios, FalhasMostramErroENaoGravam)
     EXPECT_TRUE(p.ui.ultimo().startsWith(ErroGravar));
 }
 
-TEST_F(Usuarios, ExclusaoPergunta)
-{
-    const QString codigo = maria();
-    EXPECT_FALSE(ExcluiUsuario(p.ctx, codigo, "Maria"));   // answered No
-    ASSERT_EQ(p.ui.perguntas.size(), 1);
-    EXPECT_EQ(p.ui.perguntas[0].titulo, "Excluir");
-    EXPECT_EQ(p.ui.perguntas[0].texto, "Deseja realmente excluir o registro Maria ?");
-    EXPECT_EQ(usuarios(), 2);
-    p.ui.respostas << true;
-    EXPECT_TRUE(ExcluiUsuario(p.ctx, codigo, "Maria"));
-    EXPECT_EQ(usuarios(), 1);
-    // Nothing selected: no question.
-    EXPECT_FALSE(ExcluiUsuario(p.ctx, {}, {}));
-    EXPECT_EQ(p.ui.perguntas.size(), 2);
-}
-
 TEST_F(Usuarios, ConfereAlteracaoDeSenha)
 {
     const QString codigo = maria();
@@ -218,15 +202,6 @@ TEST_F(Usuarios, GruposEPermissoes)
     EXPECT_EQ(grupos[0].permissoes, "P01;");
     EXPECT_TRUE(VerificaPermissao(p.ctx, "P01"));
 
-    // The editor's list: a code tabPermissoes does not hold is reported and skipped.
-    const auto lista = ListaPermissoes(p.ctx.BancoOrgao);
-    ASSERT_GE(lista.size(), 7);
-    EXPECT_EQ(lista[3].numero, 3);
-    p.ui.limpa();
-    EXPECT_EQ(PermissoesDoGrupo(p.ctx, {"002", "Digitadores", "P05;P99;P03;"}, lista), QList<int>({5, 3}));
-    ASSERT_EQ(p.ui.mensagens.size(), 1);
-    EXPECT_EQ(p.ui.mensagens[0].titulo, "Erro");
-    EXPECT_EQ(p.ui.ultimo(), "O Cód. de Permissão P99 para o Grupo 'Digitadores' não foi encontrado.");
 }
 
 TEST_F(Usuarios, CodigosDeGrupoNuncaSeRepetem)
@@ -237,12 +212,18 @@ TEST_F(Usuarios, CodigosDeGrupoNuncaSeRepetem)
         codigos << GravaGrupo(p.ctx, {{}, QStringLiteral("Grupo %1").arg(i), {3}}).codigo;
     EXPECT_EQ(codigos, QStringList({"002", "003", "004"}));
     // A deleted group that users still point to keeps its code: a new group must not hand
-    // them its permissions, and such a user is refused without a word.
+    // them its permissions, and such a user is refused without a word. Deleting asks first
+    // (the users editor asks the same); with nothing selected nothing is asked.
+    EXPECT_FALSE(ExcluiUsuario(p.ctx, {}, {}));
+    EXPECT_TRUE(p.ui.perguntas.isEmpty());
     maria("004");
+    EXPECT_FALSE(ExcluiGrupo(p.ctx, "004", "Grupo 2"));   // answered No
+    EXPECT_EQ(ListaGrupos(p.ctx.BancoOrgao).size(), 4);
     p.ui.respostas << true;
     ASSERT_TRUE(ExcluiGrupo(p.ctx, "004", "Grupo 2"));
     EXPECT_EQ(p.ui.perguntas.back().titulo, "Excluir");
     EXPECT_EQ(p.ui.perguntas.back().texto, "Deseja realmente excluir o registro Grupo 2 ?");
+    EXPECT_EQ(ListaGrupos(p.ctx.BancoOrgao).size(), 3);
     EXPECT_EQ(GravaGrupo(p.ctx, {{}, "Grupo 4", {3}}).codigo, "005");
     ASSERT_EQ(Identifica(p.ctx, "MARIA", "abcd"), ResultadoLogin::Aceito);
     p.ui.limpa();

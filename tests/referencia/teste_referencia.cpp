@@ -261,23 +261,6 @@ TEST_F(Referencia, MenuDeAnexosNaoEscondeAnexoDevido)
     }
 }
 
-TEST_F(Referencia, TelaDeAnexosDevidosMostraTituloDeCadaAnexo)
-{
-    for (const char* sigla : {"P001", "C003", "G001"}) {
-        ProgramaTeste p;
-        p.configuraOrgao(sigla);
-        for (int bim = 1; bim <= 6; ++bim) {
-            p.ctx.BancoOrgao.executa("UPDATE tabControleMovimento SET BimReferencia = ?", {QStringLiteral("20120%1").arg(bim)});
-            p.ctx.anexosDevidos.fill(0);
-            const auto devidos = AnexosDoBimestre(p.ctx);
-            EXPECT_FALSE(devidos.empty()) << sigla << ' ' << bim;
-            for (const auto& d : devidos)
-                EXPECT_FALSE(d.titulo.isEmpty()) << sigla << " slot " << d.slot;
-        }
-        EXPECT_TRUE(p.ui.mensagens.empty());
-    }
-}
-
 // ---------------------------------------------------------------- revenue plan
 
 struct CodigoReceita {
