@@ -36,12 +36,16 @@ QString arquivo(const QTemporaryDir& dir, const QString& nome, const QByteArray&
     return caminho;
 }
 
+// A program folder with the body P001 configured and open, signed in as ADMIN.
+struct ConfiguracaoDoOrgao : ::testing::Test {
+    ProgramaTeste p;
+    void SetUp() override { p.configuraOrgao("P001"); }
+};
+
 } // namespace
 
-TEST(Configuracao, PrimeiraAberturaCriaChaveEPeriodo)
+TEST_F(ConfiguracaoDoOrgao, PrimeiraAberturaCriaChaveEPeriodo)
 {
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
     const Banco& b = p.ctx.BancoOrgao;
     b.executa("DELETE FROM tabChave");
     b.executa("DELETE FROM tabControleMovimento");
@@ -74,10 +78,8 @@ TEST(Configuracao, ValoresEntreTelaEBanco)
     EXPECT_EQ(ValorParaTela(TipoDado::Cpf, "123"), "123");
 }
 
-TEST(Configuracao, ValidacaoNaOrdemComAbaECampo)
+TEST_F(ConfiguracaoDoOrgao, ValidacaoNaOrdemComAbaECampo)
 {
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
     Configuracao c = completa(p.ctx);
     EXPECT_FALSE(ValidaConfiguracao(c));
 
@@ -110,10 +112,8 @@ TEST(Configuracao, ValidacaoNaOrdemComAbaECampo)
     }
 }
 
-TEST(Configuracao, GravarEReler)
+TEST_F(ConfiguracaoDoOrgao, GravarEReler)
 {
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
     Configuracao c = completa(p.ctx);
     c.responsaveis[2]["data_nascimento"] = ValorDaTela(TipoDado::Data, "05/03/1970");
     c.responsaveis[2]["profissao"] = "Contadora";
@@ -165,10 +165,8 @@ TEST(Configuracao, SemPerguntaDeImportacaoComOutroOrgaoConfigurado)
     EXPECT_TRUE(p.ui.perguntas.isEmpty());
 }
 
-TEST(Configuracao, FecharOrgaoNovoComErros)
+TEST_F(ConfiguracaoDoOrgao, FecharOrgaoNovoComErros)
 {
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
     const QString pasta = p.ctx.pastaDoOrgao();
     Configuracao c = LeConfiguracao(p.ctx);
 
@@ -217,10 +215,8 @@ TEST(Comprovantes, FormatosEArquivoVazio)
     }
 }
 
-TEST(Comprovantes, GravaCaminhosEConteudo)
+TEST_F(ConfiguracaoDoOrgao, ComprovantesGravamCaminhosEConteudo)
 {
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
     QTemporaryDir dir;
     Comprovantes c = LeComprovantes(p.ctx);
     EXPECT_EQ(c.periodo, "201201");
@@ -245,10 +241,8 @@ TEST(Comprovantes, GravaCaminhosEConteudo)
     EXPECT_EQ(b.valor("SELECT ArquivoComprovacaoRgf FROM tabResponsavelPreenchimento").toByteArray(), QByteArray("imagem"));
 }
 
-TEST(ImportacaoConfiguracao, RecusasAntesDeTocarEmAlgo)
+TEST_F(ConfiguracaoDoOrgao, ImportacaoRecusaAntesDeTocarEmAlgo)
 {
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
     QTemporaryDir dir;
 
     EXPECT_FALSE(ImportaConfiguracaoAnterior(p.ctx, ""));
@@ -274,10 +268,8 @@ TEST(ImportacaoConfiguracao, RecusasAntesDeTocarEmAlgo)
     EXPECT_TRUE(p.ctx.BancoOrgao.valor("SELECT CGC FROM tabChave").isNull());
 }
 
-TEST(ImportacaoConfiguracao, TrazOrgaoEResponsaveisDoUltimoPeriodoDe2010)
+TEST_F(ConfiguracaoDoOrgao, ImportacaoTrazOrgaoEResponsaveisDoUltimoPeriodoDe2010)
 {
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
     QTemporaryDir dir;
     const QString velho = dir.filePath("lumo2010.mdb");
     {
