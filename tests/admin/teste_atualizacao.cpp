@@ -80,83 +80,56 @@ struct Atualizacao : ::testing::Test {
     }
 };
 
-const QString TextoPergunta = QStringLiteral("Existe uma nova versão do Lumo 2012 disponivel na WEB.\rDeseja baixa-la?!");
-
 } // namespace
-
-TEST_F(Atualizacao, MesmaVersaoNaoPergunta)
-{
-    servidor.corpo = "1.02.0003";
-    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
-    EXPECT_EQ(servidor.caminhos, QStringList({"/2009/download/Lumo2012/version.txt"}));
-    EXPECT_TRUE(ui.perguntas.isEmpty());
-    EXPECT_TRUE(ui.mensagens.isEmpty());
-    EXPECT_TRUE(abertos.isEmpty());
-}
 
 TEST_F(Atualizacao, VersaoNovaOfereceOInstalador)
 {
-    servidor.corpo = "1.02.0004";
+    // The same version: nothing asked. The comparison is exact: case and a trailing line
+    // break count.
+    const struct { QByteArray publicada; QString instalada; bool pergunta; } casos[] = {
+        {"1.02.0003", "1.02.0003", false}, {"1.02.0003\r\n", "1.02.0003", true}, {"1.02.000A", "1.02.000a", true}};
+    for (const auto& c : casos) {
+        ui.limpa();
+        servidor.corpo = c.publicada;
+        EXPECT_EQ(verifica(c.instalada), AposVerificacao::Continua);   // answered No
+        EXPECT_EQ(ui.perguntas.size(), c.pergunta ? 1 : 0) << c.publicada.constData();
+        EXPECT_TRUE(ui.mensagens.isEmpty());
+    }
+    EXPECT_EQ(servidor.caminhos.first(), "/2009/download/Lumo2012/version.txt");
+    EXPECT_TRUE(abertos.isEmpty());
     // Yes: the browser gets the installer's address and the program ends.
+    ui.limpa();
+    servidor.corpo = "1.02.0004";
     ui.respostas = {true};
     EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Encerra);
     ASSERT_EQ(ui.perguntas.size(), 1);
     EXPECT_EQ(ui.perguntas[0].titulo, "Lumo 2012");
-    EXPECT_EQ(ui.perguntas[0].texto, TextoPergunta);
+    EXPECT_EQ(ui.perguntas[0].texto, "Existe uma nova versão do Lumo 2012 disponivel na WEB.\rDeseja baixa-la?!");
     EXPECT_EQ(abertos, QStringList({servidor.base() + "/Atualiza1.02.0004.exe"}));
-
-    // No: start-up goes on, nothing opened.
-    ui.limpa();
-    abertos.clear();
-    ui.respostas = {false};
-    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
-    EXPECT_EQ(ui.perguntas.size(), 1);
-    EXPECT_TRUE(abertos.isEmpty());
-
-    // The comparison is exact: case and a trailing line break count.
-    ui.limpa();
-    servidor.corpo = "1.02.0003\r\n";
-    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
-    ASSERT_EQ(ui.perguntas.size(), 1);
-    EXPECT_EQ(ui.perguntas[0].texto, TextoPergunta);
-    ui.limpa();
-    servidor.corpo = "1.02.000A";
-    verifica("1.02.000a");
-    EXPECT_EQ(ui.perguntas.size(), 1);
-    EXPECT_TRUE(ui.mensagens.isEmpty());
 }
 
 TEST_F(Atualizacao, FalhaDoPedidoESilenciosa)
 {
     // An HTTP error: its page is no version.
-    servidor.status = 404;
-    servidor.corpo = "Not Found";
-    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
-    EXPECT_EQ(servidor.caminhos.size(), 1);
-    servidor.status = 500;
-    EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
-    EXPECT_EQ(servidor.caminhos.size(), 2);
-
+    servidor.corpo = "1.02.0004";
+    for (int status : {404, 500}) {
+        servidor.status = status;
+        EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Continua);
+    }
     // A server that accepts and never answers: the check gives up after its limit.
     servidor.mudo = true;
     EXPECT_EQ(verifica("1.02.0003", 300ms), AposVerificacao::Continua);
     EXPECT_EQ(servidor.caminhos.size(), 3);
-
-    // Nobody listening on the port.
+    // Nobody listening on the port; an address that is no address; the check switched off.
     quint16 porta = 0;
     {
         QTcpServer fechado;
         ASSERT_TRUE(fechado.listen(QHostAddress::LocalHost, 0));
         porta = fechado.serverPort();
     }
-    EXPECT_EQ(VerificaVersaoWeb(ui, "1.02.0003", QStringLiteral("http://127.0.0.1:%1/download").arg(porta), abre, 3s),
-              AposVerificacao::Continua);
-
-    // An address that is no address, and the check switched off.
-    EXPECT_EQ(VerificaVersaoWeb(ui, "1.02.0003", "não é um endereço", abre), AposVerificacao::Continua);
-    EXPECT_EQ(VerificaVersaoWeb(ui, "1.02.0003", "", abre), AposVerificacao::Continua);
+    for (const QString& endereco : {QStringLiteral("http://127.0.0.1:%1/download").arg(porta), QStringLiteral("não é um endereço"), QString()})
+        EXPECT_EQ(VerificaVersaoWeb(ui, "1.02.0003", endereco, abre, 3s), AposVerificacao::Continua) << endereco.toStdString();
     EXPECT_EQ(servidor.caminhos.size(), 3);
-
     EXPECT_TRUE(ui.perguntas.isEmpty());
     EXPECT_TRUE(ui.mensagens.isEmpty());
     EXPECT_TRUE(abertos.isEmpty());
@@ -165,30 +138,27 @@ TEST_F(Atualizacao, FalhaDoPedidoESilenciosa)
 TEST(ConfiguracaoInstalacao, VersaoEEnderecoDeDownload)
 {
     QTemporaryDir pasta;
-    auto escreve = [&](const QByteArray& texto) {
-        QFile f(QDir(pasta.path()).filePath("versao.ini"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(texto);
+    const QString ini = QDir(pasta.path()).filePath("versao.ini");
+    // (file text, version, download address); no Version: no check; an empty address
+    // switches the check off, an empty version is still a version.
+    const struct { QByteArray texto; std::optional<QString> versao; QString endereco; } casos[] = {
+        {"", std::nullopt, EnderecoDownloadPadrao()},
+        {"EnderecoDownload=http://servidor/download/\n", std::nullopt, "http://servidor/download"},
+        {"Version=\nEnderecoDownload=\n", QString(""), ""},
     };
-    QSettings nenhuma(QDir(pasta.path()).filePath("versao.ini"), QSettings::IniFormat);
-    EXPECT_FALSE(LeVersaoInstalada(nenhuma).has_value());
-    EXPECT_EQ(LeEnderecoDownload(nenhuma), EnderecoDownloadPadrao());
+    for (const auto& c : casos) {
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.texto);
+        f.close();
+        QSettings s(ini, QSettings::IniFormat);
+        EXPECT_EQ(LeVersaoInstalada(s), c.versao) << c.texto.constData();
+        EXPECT_EQ(LeEnderecoDownload(s), c.endereco) << c.texto.constData();
+    }
     EXPECT_TRUE(EnderecoDownloadPadrao().endsWith("/2009/download/Lumo2012"));
-
-    escreve("EnderecoDownload=http://servidor/download/\n");
-    QSettings semVersao(QDir(pasta.path()).filePath("versao.ini"), QSettings::IniFormat);
-    EXPECT_FALSE(LeVersaoInstalada(semVersao).has_value());
-    EXPECT_EQ(LeEnderecoDownload(semVersao), "http://servidor/download");
-
-    // An empty address switches the check off; an empty version is still a version.
-    escreve("Version=\nEnderecoDownload=\n");
-    QSettings vazias(QDir(pasta.path()).filePath("versao.ini"), QSettings::IniFormat);
-    EXPECT_EQ(LeVersaoInstalada(vazias), QString());
-    EXPECT_EQ(LeEnderecoDownload(vazias), "");
-
 #ifndef Q_OS_WIN
     // The program folder's file, whatever the case of its name.
-    QFile::remove(QDir(pasta.path()).filePath("versao.ini"));
+    QFile::remove(ini);
     QFile f(QDir(pasta.path()).filePath("VERSAO.INI"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("Version=1.02.0003\n");

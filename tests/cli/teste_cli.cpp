@@ -30,51 +30,42 @@ TEST(Cli, InstalarOrgaoESituacao)
 {
     QTemporaryDir dir;
     const QString prog = dir.filePath("programa");
+    ASSERT_EQ(roda({"--programa", prog, "instalar"}).saida, 0);
+    for (const char* arquivo : {"/data.mdb", "/data/Lumo.mdb", "/data/export.mdb"})
+        EXPECT_TRUE(QFile::exists(prog + arquivo)) << arquivo;
     auto r = roda({"--programa", prog, "instalar"});
-    ASSERT_EQ(r.saida, 0) << r.err.toStdString();
-    EXPECT_TRUE(QFile::exists(prog + "/data.mdb"));
-    EXPECT_TRUE(QFile::exists(prog + "/data/Lumo.mdb"));
-    EXPECT_TRUE(QFile::exists(prog + "/data/export.mdb"));
-    r = roda({"--programa", prog, "instalar"});
     EXPECT_EQ(r.saida, 0);
     EXPECT_TRUE(r.out.contains("nada foi alterado"));
-
     r = roda({"--programa", prog, "orgao", "listar"});
     ASSERT_EQ(r.saida, 0);
-    EXPECT_TRUE(r.out.contains("P001"));
-    EXPECT_FALSE(r.out.contains("* P001"));
-    r = roda({"--programa", prog, "orgao", "adicionar", "XYZ9"});
-    EXPECT_EQ(r.saida, 1);
+    EXPECT_TRUE(r.out.contains("P001") && !r.out.contains("* P001"));
+    EXPECT_EQ(roda({"--programa", prog, "orgao", "adicionar", "XYZ9"}).saida, 1);
     r = roda({"--programa", prog, "orgao", "adicionar", "P001"});
     ASSERT_EQ(r.saida, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("O programa Lumo criou uma pasta para armazenar as informações do órgão "));
 
-    // once a body exists, listing signs in
-    r = roda({"--programa", prog, "orgao", "listar"});
-    EXPECT_EQ(r.saida, 2);
+    // Once a body exists, listing signs in; the user name is taken in any case.
+    EXPECT_EQ(roda({"--programa", prog, "orgao", "listar"}).saida, 2);
     r = roda({"--programa", prog, "--usuario", "ADMIN", "orgao", "listar"}, "admin");
     ASSERT_EQ(r.saida, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("* P001"));
-
     r = roda({"--programa", prog, "--orgao", "P001", "--usuario", "admin", "situacao"}, "admin");
     ASSERT_EQ(r.saida, 0) << r.err.toStdString();
     const QStringList linhas = r.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(linhas.size(), 3);
     EXPECT_TRUE(linhas[0].startsWith("Órgão: "));
     EXPECT_EQ(linhas[1], "Período aberto: 01/2012");
-    for (int i = 2; i < linhas.size(); ++i) {
-        const QStringList campos = linhas[i].split('\t');
-        ASSERT_EQ(campos.size(), 4) << linhas[i].toStdString();
+    for (const QString& linha : linhas.mid(2)) {
+        const QStringList campos = linha.split('\t');
+        ASSERT_EQ(campos.size(), 4) << linha.toStdString();
         EXPECT_EQ(campos[0].size(), 2);
         EXPECT_TRUE(campos[2].startsWith("Obrigatório"));
         EXPECT_TRUE(campos[3] == "Preenchido" || campos[3] == "EmBranco");
     }
-
     r = roda({"--programa", prog, "--orgao", "P001", "--usuario", "ADMIN", "situacao"}, "errada");
     EXPECT_EQ(r.saida, 1);
     EXPECT_TRUE((r.out + r.err).contains("Identificação de Usuário ou Senha não reconhecido(s)."));
-    r = roda({"--programa", prog, "--orgao", "Q999", "--usuario", "ADMIN", "situacao"}, "admin");
-    EXPECT_EQ(r.saida, 2);
+    EXPECT_EQ(roda({"--programa", prog, "--orgao", "Q999", "--usuario", "ADMIN", "situacao"}, "admin").saida, 2);
 }
 
 TEST(Cli, UsoErrado)

@@ -2,38 +2,27 @@
 
 #include <gtest/gtest.h>
 
-TEST(ValidaCPF, DigitosVerificadores)
+TEST(Documentos, DigitosVerificadoresEPontuacao)
 {
-    EXPECT_TRUE(ValidaCPF(QStringLiteral("52998224725")));
-    EXPECT_TRUE(ValidaCPF(QStringLiteral("11144477735")));
-    EXPECT_TRUE(ValidaCPF(QStringLiteral("12345678909")));
-    EXPECT_FALSE(ValidaCPF(QStringLiteral("52998224726"))); // second digit wrong
-    EXPECT_FALSE(ValidaCPF(QStringLiteral("52998224715"))); // first digit wrong
-    EXPECT_FALSE(ValidaCPF(QStringLiteral("5299822472")));  // ten digits
-    EXPECT_FALSE(ValidaCPF(QStringLiteral("00000000000")));
-    EXPECT_FALSE(ValidaCPF(QStringLiteral("529.982.247-25")));
-    EXPECT_FALSE(ValidaCPF(QString()));
-}
-
-TEST(ValidaCNPJ, DigitosVerificadores)
-{
-    EXPECT_TRUE(ValidaCNPJ(QStringLiteral("11222333000181")));
-    EXPECT_TRUE(ValidaCNPJ(QStringLiteral("11444777000161")));
-    EXPECT_FALSE(ValidaCNPJ(QStringLiteral("11222333000182")));
-    EXPECT_FALSE(ValidaCNPJ(QStringLiteral("11222333000191")));
-    EXPECT_FALSE(ValidaCNPJ(QStringLiteral("1122233300018")));
-    EXPECT_FALSE(ValidaCNPJ(QStringLiteral("00000000000000")));
-    EXPECT_FALSE(ValidaCNPJ(QStringLiteral("11.222.333/0001-81")));
-}
-
-TEST(FormataDocumento, PontuaERetiraPontuacao)
-{
-    EXPECT_EQ(FormataDocumento(QStringLiteral("52998224725"), true), QStringLiteral("529.982.247-25"));
-    EXPECT_EQ(FormataDocumento(QStringLiteral("11222333000181"), true), QStringLiteral("11.222.333/0001-81"));
-    EXPECT_EQ(FormataDocumento(QStringLiteral("529.982.247-25"), false), QStringLiteral("52998224725"));
-    EXPECT_EQ(FormataDocumento(QStringLiteral("11.222.333/0001-81"), false), QStringLiteral("11222333000181"));
-    EXPECT_EQ(FormataDocumento(QStringLiteral("1122233300018"), true), QString());
-    EXPECT_EQ(FormataDocumento(QStringLiteral("1122233300018"), false), QString());
-    EXPECT_EQ(FormataDocumento(QStringLiteral("52998224725"), false), QString());
-    EXPECT_EQ(FormataDocumento(QString(), true), QString());
+    const struct { const char* numero; bool valido; } cpfs[] = {
+        {"52998224725", true},  {"11144477735", true}, {"12345678909", true},
+        {"52998224726", false}, {"52998224715", false},   // second, first digit wrong
+        {"5299822472", false},  {"00000000000", false}, {"529.982.247-25", false}, {"", false},
+    };
+    for (const auto& c : cpfs)
+        EXPECT_EQ(ValidaCPF(c.numero), c.valido) << c.numero;
+    const struct { const char* numero; bool valido; } cnpjs[] = {
+        {"11222333000181", true},  {"11444777000161", true},  {"11222333000182", false}, {"11222333000191", false},
+        {"1122233300018", false},  {"00000000000000", false}, {"11.222.333/0001-81", false},
+    };
+    for (const auto& c : cnpjs)
+        EXPECT_EQ(ValidaCNPJ(c.numero), c.valido) << c.numero;
+    // (text, punctuate?) -> result; only the eleven or fourteen digits of a document pass.
+    const struct { const char* texto; bool pontua; const char* resultado; } formatos[] = {
+        {"52998224725", true, "529.982.247-25"},      {"11222333000181", true, "11.222.333/0001-81"},
+        {"529.982.247-25", false, "52998224725"},     {"11.222.333/0001-81", false, "11222333000181"},
+        {"1122233300018", true, ""}, {"1122233300018", false, ""}, {"52998224725", false, ""}, {"", true, ""},
+    };
+    for (const auto& f : formatos)
+        EXPECT_EQ(FormataDocumento(f.texto, f.pontua), f.resultado) << f.texto << ' ' << f.pontua;
 }

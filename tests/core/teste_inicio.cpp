@@ -8,11 +8,11 @@
 
 TEST(Inicio, FormatoDeData)
 {
-    EXPECT_TRUE(FormatoDataValido("25/03/2012"));
-    EXPECT_TRUE(FormatoDataValido("03/05/2012"));   // month-first passes on days up to 12
-    EXPECT_FALSE(FormatoDataValido("03/25/2012"));
-    EXPECT_FALSE(FormatoDataValido("25/03/12"));    // two-digit year
-    EXPECT_FALSE(FormatoDataValido("3/25/12"));
+    // The machine must show day/month/four-digit year; month-first passes on days up to 12.
+    for (const char* bom : {"25/03/2012", "03/05/2012"})
+        EXPECT_TRUE(FormatoDataValido(bom)) << bom;
+    for (const char* ruim : {"03/25/2012", "25/03/12", "3/25/12"})
+        EXPECT_FALSE(FormatoDataValido(ruim)) << ruim;
     EXPECT_EQ(MensagemFormatoData("3/25/12"),
               "Formato de Data Inválido, 3/25/12, Utilize o painel de Controle para alterar para dd/mm/yyyy");
 }
@@ -123,11 +123,11 @@ TEST(Inicio, PeriodoAbertoEPerguntaDeBackup)
     EXPECT_EQ(p.ctx.BimReferencia, "");
     EXPECT_EQ(p.ctx.BimestreAberto, "");
 
-    EXPECT_TRUE(QuerBackup(p.ctx));
-    b.executa("UPDATE tabChave SET backup = 0");
-    EXPECT_FALSE(QuerBackup(p.ctx));
-    b.executa("UPDATE tabChave SET backup = NULL");
-    EXPECT_TRUE(QuerBackup(p.ctx));
-    b.executa("DELETE FROM tabChave");
-    EXPECT_TRUE(QuerBackup(p.ctx));
+    // Asked on exit unless the key row says 0.
+    const std::pair<const char*, bool> casos[] = {{"UPDATE tabChave SET backup = 1", true},
+        {"UPDATE tabChave SET backup = 0", false}, {"UPDATE tabChave SET backup = NULL", true}, {"DELETE FROM tabChave", true}};
+    for (const auto& [sql, quer] : casos) {
+        b.executa(sql);
+        EXPECT_EQ(QuerBackup(p.ctx), quer) << sql;
+    }
 }

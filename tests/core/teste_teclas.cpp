@@ -5,7 +5,7 @@
 namespace {
 // Types the keys into a field as the money field does: the filter may first rewrite the field,
 // then the kept key replaces the selection at the caret.
-QString digitaValor(const QString& teclas, EstadoCampo campo = {})
+QString digitaValor(const QString& teclas, EstadoCampo campo)
 {
     for (const QChar c : teclas) {
         const ResultadoTecla r = FiltraTeclaValor(c, campo, 2);
@@ -27,98 +27,75 @@ EstadoCampo selecao(const QString& texto, int inicio, int tamanho) { return {tex
 
 TEST(FiltraTeclaValor, DigitosEVirgulaComDuasCasas)
 {
-    EXPECT_EQ(digitaValor(QStringLiteral("123,456")), QStringLiteral("123,45"));
-    EXPECT_EQ(digitaValor(QStringLiteral(",")), QStringLiteral("0,"));
-    EXPECT_EQ(digitaValor(QStringLiteral(",5")), QStringLiteral("0,5"));
-    EXPECT_EQ(digitaValor(QStringLiteral("12,3,4")), QStringLiteral("12,34")); // second comma discarded
-    EXPECT_EQ(digitaValor(QStringLiteral("1a-.2 ")), QStringLiteral("12"));    // anything else discarded
+    const struct { const char* teclas; EstadoCampo campo; const char* esperado; } casos[] = {
+        {"123,456", {}, "123,45"},
+        {",", {}, "0,"},
+        {",5", {}, "0,5"},
+        {"12,3,4", {}, "12,34"},                         // second comma discarded
+        {"1a-.2 ", {}, "12"},                            // anything else discarded
+        {",", EstadoCampo::noFim("0"), "0,"},            // an empty or zero field becomes "0,"
+        {",", EstadoCampo::noFim(","), "0,"},
+        {",", selecao("12,50", 0, 5), "0,"},             // a wholly selected field is replaced
+        // A field without a comma: a "0" in front at the first position; elsewhere only
+        // with at most two digits right of the caret, not counting those a selection replaces.
+        {",", cursorEm("25", 0), "0,25"},
+        {",", cursorEm("1234", 2), "12,34"},
+        {",", cursorEm("1234", 1), "1234"},
+        {",", cursorEm("1234", 4), "1234,"},
+        {",", selecao("12345", 2, 3), "12,"},
+        // A field with a comma: only a selection holding it lets another one in.
+        {",", cursorEm("12,3", 1), "12,3"},
+        {",", selecao("12,34", 0, 1), "12,34"},
+        {",", selecao("123,4", 1, 3), "1,4"},
+        {",", selecao("12,34", 0, 3), "0,34"},
+        // Digits after the comma: two at most, unless the caret is before it or a selection
+        // will be replaced.
+        {"7", EstadoCampo::noFim("1,2"), "1,27"},
+        {"7", EstadoCampo::noFim("1,23"), "1,23"},
+        {"7", cursorEm("1,23", 1), "17,23"},
+        {"7", cursorEm("1,23", 0), "71,23"},
+        {"7", cursorEm("1,23", 3), "1,23"},
+        {"7", selecao("1,23", 3, 1), "1,27"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(digitaValor(c.teclas, c.campo), c.esperado) << c.teclas << " em " << c.campo.texto.toStdString();
+    // The rewrite of an empty field leaves the caret after the "0".
+    const ResultadoTecla r = FiltraTeclaValor(u',', EstadoCampo::noFim(""));
+    EXPECT_TRUE(r.aceita() && r.trocaTexto);
+    EXPECT_EQ(r.novoTexto, "0");
+    EXPECT_EQ(r.novoCursor, 1);
     const QChar retrocesso(tecla::Retrocesso);
-    EXPECT_EQ(FiltraTeclaValor(retrocesso, EstadoCampo::noFim(QStringLiteral("1,23"))).tecla, retrocesso);
-}
-
-TEST(FiltraTeclaValor, VirgulaTransformaCampoVazioOuZeroEmZero)
-{
-    for (const QString& t : {QString(), QStringLiteral("0"), QStringLiteral("0,"), QStringLiteral(",")}) {
-        const ResultadoTecla r = FiltraTeclaValor(u',', EstadoCampo::noFim(t));
-        EXPECT_TRUE(r.aceita()) << t.toStdString();
-        EXPECT_TRUE(r.trocaTexto);
-        EXPECT_EQ(r.novoTexto, QStringLiteral("0"));
-        EXPECT_EQ(r.novoCursor, 1);
-    }
-    // A wholly selected field is replaced, even when it holds a comma.
-    EXPECT_EQ(digitaValor(QStringLiteral(","), selecao(QStringLiteral("12,50"), 0, 5)), QStringLiteral("0,"));
-}
-
-TEST(FiltraTeclaValor, VirgulaNumCampoSemVirgula)
-{
-    // At the first position a "0" goes in front.
-    EXPECT_EQ(digitaValor(QStringLiteral(","), cursorEm(QStringLiteral("25"), 0)), QStringLiteral("0,25"));
-    // Elsewhere only with at most two digits to the right of the caret.
-    EXPECT_EQ(digitaValor(QStringLiteral(","), cursorEm(QStringLiteral("1234"), 2)), QStringLiteral("12,34"));
-    EXPECT_EQ(digitaValor(QStringLiteral(","), cursorEm(QStringLiteral("1234"), 1)), QStringLiteral("1234"));
-    EXPECT_EQ(digitaValor(QStringLiteral(","), cursorEm(QStringLiteral("1234"), 4)), QStringLiteral("1234,"));
-    // Digits that a selection will replace do not count.
-    EXPECT_EQ(digitaValor(QStringLiteral(","), selecao(QStringLiteral("12345"), 2, 3)), QStringLiteral("12,"));
-}
-
-TEST(FiltraTeclaValor, VirgulaNumCampoComVirgula)
-{
-    // Only a selection holding the comma lets another one in.
-    EXPECT_EQ(digitaValor(QStringLiteral(","), cursorEm(QStringLiteral("12,3"), 1)), QStringLiteral("12,3"));
-    EXPECT_EQ(digitaValor(QStringLiteral(","), selecao(QStringLiteral("12,34"), 0, 1)), QStringLiteral("12,34"));
-    EXPECT_EQ(digitaValor(QStringLiteral(","), selecao(QStringLiteral("123,4"), 1, 3)), QStringLiteral("1,4"));
-    // At the first position the "0" goes in first.
-    EXPECT_EQ(digitaValor(QStringLiteral(","), selecao(QStringLiteral("12,34"), 0, 3)), QStringLiteral("0,34"));
-}
-
-TEST(FiltraTeclaValor, DigitosDepoisDaVirgula)
-{
-    const auto passa = [](const EstadoCampo& c) { return FiltraTeclaValor(u'7', c).aceita(); };
-    EXPECT_TRUE(passa(EstadoCampo::noFim(QStringLiteral("1,2"))));
-    EXPECT_FALSE(passa(EstadoCampo::noFim(QStringLiteral("1,23"))));
-    EXPECT_TRUE(passa(cursorEm(QStringLiteral("1,23"), 1)));  // caret before the comma
-    EXPECT_TRUE(passa(cursorEm(QStringLiteral("1,23"), 0)));
-    EXPECT_TRUE(passa(selecao(QStringLiteral("1,23"), 3, 1))); // a selection will be replaced
-    EXPECT_FALSE(passa(cursorEm(QStringLiteral("1,23"), 3)));
+    EXPECT_EQ(FiltraTeclaValor(retrocesso, EstadoCampo::noFim("1,23")).tecla, retrocesso);
     // Three decimals when the field asks for them.
-    EXPECT_TRUE(FiltraTeclaValor(u'7', EstadoCampo::noFim(QStringLiteral("1,23")), 3).aceita());
-    EXPECT_FALSE(FiltraTeclaValor(u'7', EstadoCampo::noFim(QStringLiteral("1,234")), 3).aceita());
+    EXPECT_TRUE(FiltraTeclaValor(u'7', EstadoCampo::noFim("1,23"), 3).aceita());
+    EXPECT_FALSE(FiltraTeclaValor(u'7', EstadoCampo::noFim("1,234"), 3).aceita());
 }
 
 TEST(FiltrosSimples, AceitamSoOQueCadaCampoPrecisa)
 {
-    const QChar controles[] = {QChar(tecla::Retrocesso), QChar(tecla::Enter), QChar(tecla::Delete)};
-    for (const QChar c : controles) {
+    for (const QChar c : {QChar(tecla::Retrocesso), QChar(tecla::Enter), QChar(tecla::Delete)}) {
         EXPECT_EQ(FiltraTeclaDecimal(c), c);
         EXPECT_EQ(FiltraTeclaInteiro(c), c);
         EXPECT_EQ(FiltraTeclaDataCodigo(c), c);
     }
-    EXPECT_EQ(FiltraTeclaDecimal(u'.'), QChar(u','));
-    EXPECT_EQ(FiltraTeclaDecimal(u','), QChar(u','));
-    EXPECT_EQ(FiltraTeclaDecimal(u'-'), QChar(u'-'));
-    EXPECT_EQ(FiltraTeclaDecimal(u'9'), QChar(u'9'));
-    EXPECT_TRUE(FiltraTeclaDecimal(u'a').isNull());
-
-    EXPECT_EQ(FiltraTeclaInteiro(u'-'), QChar(u'-'));
-    EXPECT_EQ(FiltraTeclaInteiro(u'0'), QChar(u'0'));
-    EXPECT_TRUE(FiltraTeclaInteiro(u',').isNull());
-    EXPECT_TRUE(FiltraTeclaInteiro(u'.').isNull());
-
-    for (const QChar c : {u'/', u'.', u'-', u'5'})
-        EXPECT_EQ(FiltraTeclaDataCodigo(c), c);
-    EXPECT_TRUE(FiltraTeclaDataCodigo(u',').isNull());
-    EXPECT_TRUE(FiltraTeclaDataCodigo(u'x').isNull());
-
+    // key typed, then what the decimal, integer and date/code fields keep of it
+    const struct { char16_t tecla; const char* decimal; const char* inteiro; const char* data; } casos[] = {
+        {u'.', ",", "", "."}, {u',', ",", "", ""}, {u'-', "-", "-", "-"}, {u'9', "9", "9", "9"},
+        {u'/', "", "", "/"},  {u'a', "", "", ""},
+    };
+    const auto texto = [](QChar c) { return c.isNull() ? QString() : QString(c); };
+    for (const auto& c : casos) {
+        EXPECT_EQ(texto(FiltraTeclaDecimal(c.tecla)), c.decimal) << char(c.tecla);
+        EXPECT_EQ(texto(FiltraTeclaInteiro(c.tecla)), c.inteiro) << char(c.tecla);
+        EXPECT_EQ(texto(FiltraTeclaDataCodigo(c.tecla)), c.data) << char(c.tecla);
+    }
     EXPECT_TRUE(BloqueiaAspas(u'\'').isNull());
     for (const QChar c : {QChar(u'a'), QChar(u'"'), QChar(0x00B4), QChar(u' ')})
         EXPECT_EQ(BloqueiaAspas(c), c);
-}
-
-TEST(CompletaBarraData, BarraDepoisDoDiaEDoMes)
-{
-    EXPECT_EQ(CompletaBarraData(QStringLiteral("1")), QString());
-    EXPECT_EQ(CompletaBarraData(QStringLiteral("12")), QStringLiteral("/"));
-    EXPECT_EQ(CompletaBarraData(QStringLiteral("12/0")), QString());
-    EXPECT_EQ(CompletaBarraData(QStringLiteral("12/03")), QStringLiteral("/"));
-    EXPECT_EQ(CompletaBarraData(QStringLiteral("12/03/2")), QString());
+    // The date fields put the bar after the day and the month.
+    EXPECT_EQ(CompletaBarraData("1"), "");
+    EXPECT_EQ(CompletaBarraData("12"), "/");
+    EXPECT_EQ(CompletaBarraData("12/0"), "");
+    EXPECT_EQ(CompletaBarraData("12/03"), "/");
+    EXPECT_EQ(CompletaBarraData("12/03/2"), "");
 }

@@ -1,3 +1,4 @@
+// Users, groups, sign-in and permissions on a configured body.
 #include "comum/BancoTeste.h"
 #include "core/Seguranca.h"
 #include "core/Usuarios.h"
@@ -7,17 +8,24 @@
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
-const QString Registrado = QStringLiteral("Informações registradas com sucesso.");
+const QString Registrado = "Informações registradas com sucesso.";
+const QString ErroGravar = "Erro ao tentar gravar o usuário.";
+const QString SenhaNaoConfere = "A Senha digitada não confere com a atual.\n"
+                                "Favor verifique se a senha atual foi digitada corretamente.";
 
 class Usuarios : public ::testing::Test {
 protected:
-    void SetUp() override { p.configuraOrgao(QStringLiteral("P001")); }
-
+    void SetUp() override { p.configuraOrgao("P001"); }
+    // A new user MARIA (password "abcd") in the group given; returns her code.
+    QString maria(const QString& grupo = "01")
+    {
+        return GravaUsuario(p.ctx, {{}, "Maria da Silva", "maria", "abcd", grupo}).codigo;
+    }
     QString senhaGravada(const QString& codigo)
     {
-        return p.ctx.BancoOrgao.valor(QStringLiteral("SELECT Senha FROM tabUsuarios WHERE Codigo = ?"), {codigo})
-            .toString();
+        return p.ctx.BancoOrgao.valor("SELECT Senha FROM tabUsuarios WHERE Codigo = ?", {codigo}).toString();
     }
+    int usuarios() { return int(ListaUsuarios(p.ctx.BancoOrgao).size()); }
 
     ProgramaTeste p;
 };
@@ -25,259 +33,175 @@ protected:
 
 TEST_F(Usuarios, RecusasNaOrdemDoEditor)
 {
-    DadosUsuario d;
-    const struct {
-        QString texto;
-        CampoUsuario campo;
-    } esperado[] = {
-        {QStringLiteral("Impossível gravar: O campo 'Nome' não pode estar vazio."), CampoUsuario::Nome},
-        {QStringLiteral("Impossível gravar: O campo 'Identificação do Usuário' não pode estar vazio."),
+    DadosUsuario d{{}, "", "", "", ""};
+    const struct { QString* campo; QString valor, texto; CampoUsuario qual; } passos[] = {
+        {&d.nome, "Maria", "Impossível gravar: O campo 'Nome' não pode estar vazio.", CampoUsuario::Nome},
+        {&d.username, "MARIA", "Impossível gravar: O campo 'Identificação do Usuário' não pode estar vazio.",
          CampoUsuario::Username},
-        {QStringLiteral("Impossível gravar: O campo 'Senha' não pode estar vazio."), CampoUsuario::Senha},
-        {QStringLiteral("Impossível gravar: O Usuário deve ser inserido em algum Grupo."), CampoUsuario::Grupo},
+        {&d.senha, "abcd", "Impossível gravar: O campo 'Senha' não pode estar vazio.", CampoUsuario::Senha},
+        {&d.codigoGrupo, "01", "Impossível gravar: O Usuário deve ser inserido em algum Grupo.", CampoUsuario::Grupo},
+        // An existing user whose name is taken, whatever its case.
+        {&d.username, "", "Impossível gravar: Já existe um Usuário com a identificação 'ADMIN'.", CampoUsuario::Username},
     };
     // Each step fills the field the previous refusal was about; blanks count as empty.
-    QString* campos[] = {&d.nome, &d.username, &d.senha, &d.codigoGrupo};
-    const QString valores[] = {QStringLiteral("Maria da Silva"), QStringLiteral("MARIA"), QStringLiteral("abcd"),
-                               QStringLiteral("01")};
-    for (int i = 0; i < 4; ++i) {
+    for (const auto& passo : passos) {
+        if (passo.qual == CampoUsuario::Username && passo.valor.isEmpty())
+            d = {maria(), "Maria", "admin", "abcd", "01"};
         p.ui.limpa();
         const GravacaoUsuario r = GravaUsuario(p.ctx, d);
         EXPECT_FALSE(r.gravado);
-        EXPECT_EQ(r.campo, esperado[i].campo);
+        EXPECT_EQ(r.campo, passo.qual);
         ASSERT_EQ(p.ui.mensagens.size(), 1);
-        EXPECT_EQ(p.ui.mensagens[0].titulo, QStringLiteral("Erro"));
-        EXPECT_EQ(p.ui.ultimo(), esperado[i].texto);
-        *campos[i] = i < 3 ? QStringLiteral("   ") : QString();
-        EXPECT_FALSE(GravaUsuario(p.ctx, d).gravado) << "blanks must not pass step " << i;
-        *campos[i] = valores[i];
+        EXPECT_EQ(p.ui.mensagens[0].titulo, "Erro");
+        EXPECT_EQ(p.ui.ultimo(), passo.texto);
+        if (passo.valor.isEmpty())
+            break;
+        *passo.campo = passo.qual == CampoUsuario::Grupo ? QString() : QString("   ");
+        EXPECT_FALSE(GravaUsuario(p.ctx, d).gravado) << "brancos passaram: " << passo.texto.toStdString();
+        *passo.campo = passo.valor;
     }
-    EXPECT_EQ(ListaUsuarios(p.ctx.BancoOrgao).size(), 1);
+    EXPECT_EQ(usuarios(), 2);   // ADMIN and the MARIA of the last step
+    // A new user with a taken name too.
+    EXPECT_FALSE(GravaUsuario(p.ctx, {{}, "Outra", "Maria", "abcd", "01"}).gravado);
+    EXPECT_EQ(p.ui.ultimo(), "Impossível gravar: Já existe um Usuário com a identificação 'MARIA'.");
 }
 
 TEST_F(Usuarios, NovoUsuarioGravaDigestEEntra)
 {
-    const GravacaoUsuario r = GravaUsuario(
-        p.ctx, {{}, QStringLiteral("Maria da Silva"), QStringLiteral("maria"), QStringLiteral("abcd"), QStringLiteral("01")});
-    ASSERT_TRUE(r.gravado);
-    EXPECT_EQ(r.codigo, QStringLiteral("002"));
+    EXPECT_EQ(maria(), "002");
     ASSERT_EQ(p.ui.mensagens.size(), 1);
-    EXPECT_EQ(p.ui.mensagens[0].titulo, QStringLiteral("Lumo Coleta 2012"));
+    EXPECT_EQ(p.ui.mensagens[0].titulo, "Lumo Coleta 2012");
     EXPECT_EQ(p.ui.ultimo(), Registrado);
-
     const auto lista = ListaUsuarios(p.ctx.BancoOrgao);
     ASSERT_EQ(lista.size(), 2);
-    EXPECT_EQ(lista[1].codigo, QStringLiteral("002"));
-    EXPECT_EQ(lista[1].nome, QStringLiteral("Maria da Silva"));
-    EXPECT_EQ(lista[1].username, QStringLiteral("MARIA"));
-    EXPECT_EQ(lista[1].codigoGrupo, QStringLiteral("01"));
-    EXPECT_NE(senhaGravada(r.codigo), QStringLiteral("abcd"));
-    EXPECT_EQ(senhaGravada(r.codigo), *CodificaSenha(QStringLiteral("abcd")));
-
-    EXPECT_EQ(Identifica(p.ctx, QStringLiteral("MARIA"), QStringLiteral("abcd")), ResultadoLogin::Aceito);
-    EXPECT_TRUE(VerificaPermissao(p.ctx, QStringLiteral("P01")));
-    EXPECT_EQ(Identifica(p.ctx, QStringLiteral("MARIA"), QStringLiteral("abce")), ResultadoLogin::NaoReconhecido);
-
+    EXPECT_EQ(lista[1].codigo, "002");
+    EXPECT_EQ(lista[1].nome, "Maria da Silva");
+    EXPECT_EQ(lista[1].username, "MARIA");
+    EXPECT_EQ(lista[1].codigoGrupo, "01");
+    EXPECT_EQ(senhaGravada("002"), *CodificaSenha("abcd"));
+    EXPECT_EQ(Identifica(p.ctx, "MARIA", "abcd"), ResultadoLogin::Aceito);
+    EXPECT_TRUE(VerificaPermissao(p.ctx, "P05"));   // group 01 holds P00: everything
+    EXPECT_EQ(Identifica(p.ctx, "MARIA", "abce"), ResultadoLogin::NaoReconhecido);
     // The next one follows, even though the codes are text.
-    EXPECT_EQ(GravaUsuario(p.ctx, {{}, QStringLiteral("José"), QStringLiteral("JOSE"), QStringLiteral("x"),
-                                   QStringLiteral("01")})
-                  .codigo,
-              QStringLiteral("003"));
-}
+    EXPECT_EQ(GravaUsuario(p.ctx, {{}, "José", "JOSE", "x", "01"}).codigo, "003");
 
-TEST_F(Usuarios, NomeDeUsuarioRepetidoERecusado)
-{
-    const GravacaoUsuario r = GravaUsuario(
-        p.ctx, {{}, QStringLiteral("Outro"), QStringLiteral("admin"), QStringLiteral("abcd"), QStringLiteral("01")});
-    EXPECT_FALSE(r.gravado);
-    EXPECT_EQ(r.campo, CampoUsuario::Username);
-    EXPECT_EQ(p.ui.mensagens[0].titulo, QStringLiteral("Erro"));
-    EXPECT_EQ(p.ui.ultimo(), QStringLiteral("Impossível gravar: Já existe um Usuário com a identificação 'ADMIN'."));
-    EXPECT_EQ(ListaUsuarios(p.ctx.BancoOrgao).size(), 1);
-
-    // Renaming another user to a taken name is refused the same way.
-    const QString codigo = GravaUsuario(p.ctx, {{}, QStringLiteral("Ana"), QStringLiteral("ANA"), QStringLiteral("abcd"),
-                                                QStringLiteral("01")})
-                               .codigo;
-    p.ui.limpa();
-    EXPECT_FALSE(GravaUsuario(p.ctx, {codigo, QStringLiteral("Ana"), QStringLiteral("ADMIN"), QStringLiteral("abcd"),
-                                      QStringLiteral("01")})
-                     .gravado);
-    EXPECT_EQ(p.ui.ultimo(), QStringLiteral("Impossível gravar: Já existe um Usuário com a identificação 'ADMIN'."));
-}
-
-TEST_F(Usuarios, AlteraUsuarioExistente)
-{
-    // Without Change password the ten blanks stand in the box and the save is refused.
-    DadosUsuario d{QStringLiteral("001"), QStringLiteral("Administrador"), QStringLiteral("ADMIN"), SenhaOculta,
-                   QStringLiteral("01")};
+    // An existing user: the ten blanks left in the password box are no password.
+    DadosUsuario d{"001", "Administrador", "ADMIN", SenhaOculta, "01"};
     EXPECT_FALSE(GravaUsuario(p.ctx, d).gravado);
-    EXPECT_EQ(p.ui.ultimo(), QStringLiteral("Impossível gravar: O campo 'Senha' não pode estar vazio."));
-
-    d.senha = QStringLiteral("nova1");
-    const GravacaoUsuario r = GravaUsuario(p.ctx, d);
-    ASSERT_TRUE(r.gravado);
-    EXPECT_EQ(r.codigo, QStringLiteral("001"));
-    EXPECT_EQ(p.ui.ultimo(), Registrado);
-    const auto lista = ListaUsuarios(p.ctx.BancoOrgao);
-    ASSERT_EQ(lista.size(), 1);
-    EXPECT_EQ(lista[0].nome, QStringLiteral("Administrador"));
-    EXPECT_EQ(Identifica(p.ctx, QStringLiteral("ADMIN"), QStringLiteral("nova1")), ResultadoLogin::Aceito);
+    EXPECT_EQ(p.ui.ultimo(), "Impossível gravar: O campo 'Senha' não pode estar vazio.");
+    d.senha = "nova1";
+    ASSERT_EQ(GravaUsuario(p.ctx, d).codigo, "001");
+    EXPECT_EQ(ListaUsuarios(p.ctx.BancoOrgao)[0].nome, "Administrador");
+    EXPECT_EQ(usuarios(), 3);
+    EXPECT_EQ(Identifica(p.ctx, "ADMIN", "nova1"), ResultadoLogin::Aceito);
 }
 
-TEST_F(Usuarios, SenhaSemDigestMostraErro)
+TEST_F(Usuarios, FalhasMostramErroENaoGravam)
 {
     // From the tenth character on the weights are negative: this sum is below zero.
-    const QString senha = QStringLiteral("a") + QString(20, u'z');
-    ASSERT_FALSE(CodificaSenha(senha).has_value());
-    const GravacaoUsuario r =
-        GravaUsuario(p.ctx, {{}, QStringLiteral("Longa"), QStringLiteral("LONGA"), senha, QStringLiteral("01")});
-    EXPECT_FALSE(r.gravado);
-    EXPECT_EQ(p.ui.mensagens[0].titulo, QStringLiteral("Mensagem do Sistema"));
-    EXPECT_TRUE(p.ui.ultimo().startsWith(QStringLiteral("Erro ao tentar gravar o usuário.")));
-    EXPECT_EQ(ListaUsuarios(p.ctx.BancoOrgao).size(), 1);
-}
-
-TEST_F(Usuarios, FalhaDoBancoNaoFechaNada)
-{
-    p.ctx.BancoOrgao.executa(QStringLiteral("DROP TABLE tabUsuarios"));
-    const GravacaoUsuario r = GravaUsuario(
-        p.ctx, {{}, QStringLiteral("Maria"), QStringLiteral("MARIA"), QStringLiteral("abcd"), QStringLiteral("01")});
-    EXPECT_FALSE(r.gravado);
+    EXPECT_FALSE(GravaUsuario(p.ctx, {{}, "Longa", "LONGA", "a" + QString(20, u'z'), "01"}).gravado);
+    EXPECT_EQ(p.ui.mensagens[0].titulo, "Mensagem do Sistema");
+    EXPECT_TRUE(p.ui.ultimo().startsWith(ErroGravar));
+    EXPECT_EQ(usuarios(), 1);
+    p.ui.limpa();
+    p.ctx.BancoOrgao.executa("DROP TABLE tabUsuarios");
+    EXPECT_FALSE(GravaUsuario(p.ctx, {{}, "Maria", "MARIA", "abcd", "01"}).gravado);
     ASSERT_EQ(p.ui.mensagens.size(), 1);
     EXPECT_EQ(p.ui.mensagens[0].icone, Interacao::Icone::Critico);
-    EXPECT_TRUE(p.ui.ultimo().startsWith(QStringLiteral("Erro ao tentar gravar o usuário.")));
-}
-
-TEST_F(Usuarios, ExclusaoPergunta)
-{
-    const QString codigo = GravaUsuario(p.ctx, {{}, QStringLiteral("Maria"), QStringLiteral("MARIA"),
-                                                QStringLiteral("abcd"), QStringLiteral("01")})
-                               .codigo;
-    EXPECT_FALSE(ExcluiUsuario(p.ctx, codigo, QStringLiteral("Maria")));   // answered No
-    ASSERT_EQ(p.ui.perguntas.size(), 1);
-    EXPECT_EQ(p.ui.perguntas[0].titulo, QStringLiteral("Excluir"));
-    EXPECT_EQ(p.ui.perguntas[0].texto, QStringLiteral("Deseja realmente excluir o registro Maria ?"));
-    EXPECT_EQ(ListaUsuarios(p.ctx.BancoOrgao).size(), 2);
-
-    p.ui.respostas << true;
-    EXPECT_TRUE(ExcluiUsuario(p.ctx, codigo, QStringLiteral("Maria")));
-    EXPECT_EQ(ListaUsuarios(p.ctx.BancoOrgao).size(), 1);
-    // Nothing selected: no question.
-    EXPECT_FALSE(ExcluiUsuario(p.ctx, {}, {}));
-    EXPECT_EQ(p.ui.perguntas.size(), 2);
+    EXPECT_TRUE(p.ui.ultimo().startsWith(ErroGravar));
 }
 
 TEST_F(Usuarios, ConfereAlteracaoDeSenha)
 {
-    const QString codigo = GravaUsuario(p.ctx, {{}, QStringLiteral("Maria"), QStringLiteral("MARIA"),
-                                                QStringLiteral("abcd"), QStringLiteral("01")})
-                               .codigo;
+    const QString codigo = maria();
     p.ui.limpa();
-    EXPECT_EQ(ConfereAlteracaoSenha(p.ctx, codigo, QStringLiteral("abce"), QStringLiteral("wxyz"), QStringLiteral("wxyz")),
-              CampoSenha::Atual);
-    EXPECT_EQ(ConfereAlteracaoSenha(p.ctx, codigo, QStringLiteral("abcd"), QStringLiteral("wxyz"), QStringLiteral("wxy")),
-              CampoSenha::Nova);
-    EXPECT_EQ(ConfereAlteracaoSenha(p.ctx, codigo, QStringLiteral("abcd"), QStringLiteral("wxy"), QStringLiteral("wxy")),
-              CampoSenha::Nova);
-    // The current password is checked first, whatever else is wrong.
-    EXPECT_EQ(ConfereAlteracaoSenha(p.ctx, codigo, QString(), QStringLiteral("a"), QStringLiteral("b")), CampoSenha::Atual);
-    EXPECT_EQ(p.ui.textos(),
-              QStringList({QStringLiteral("A Senha digitada não confere com a atual.\n"
-                                          "Favor verifique se a senha atual foi digitada corretamente."),
-                           QStringLiteral("A Senha nova não confere com sua confirmação.\n"
-                                          "Favor verifique se a senha nova foi digitada corretamente."),
-                           QStringLiteral("Impossível alterar: A Senha deve conter no mínimo 4 dígitos."),
-                           QStringLiteral("A Senha digitada não confere com a atual.\n"
-                                          "Favor verifique se a senha atual foi digitada corretamente.")}));
-    for (const auto& m : p.ui.mensagens)
-        EXPECT_EQ(m.titulo, QStringLiteral("Erro"));
-
-    p.ui.limpa();
-    EXPECT_EQ(ConfereAlteracaoSenha(p.ctx, codigo, QStringLiteral("abcd"), QStringLiteral("wxyz"), QStringLiteral("wxyz")),
-              CampoSenha::Nenhum);
-    EXPECT_TRUE(p.ui.mensagens.isEmpty());
+    const struct { QString atual, nova, confirmacao; CampoSenha campo; QString texto; } casos[] = {
+        {"abce", "wxyz", "wxyz", CampoSenha::Atual, SenhaNaoConfere},
+        {"abcd", "wxyz", "wxy", CampoSenha::Nova, "A Senha nova não confere com sua confirmação.\n"
+                                                  "Favor verifique se a senha nova foi digitada corretamente."},
+        {"abcd", "wxy", "wxy", CampoSenha::Nova, "Impossível alterar: A Senha deve conter no mínimo 4 dígitos."},
+        // The current password is checked first, whatever else is wrong.
+        {"", "a", "b", CampoSenha::Atual, SenhaNaoConfere},
+        {"abcd", "wxyz", "wxyz", CampoSenha::Nenhum, ""},
+    };
+    for (const auto& c : casos) {
+        p.ui.limpa();
+        EXPECT_EQ(ConfereAlteracaoSenha(p.ctx, codigo, c.atual, c.nova, c.confirmacao), c.campo);
+        EXPECT_EQ(p.ui.ultimo(), c.texto);
+        if (!c.texto.isEmpty())
+            EXPECT_EQ(p.ui.mensagens[0].titulo, "Erro");
+    }
     // Nothing is written until the users editor saves.
-    EXPECT_EQ(senhaGravada(codigo), *CodificaSenha(QStringLiteral("abcd")));
+    EXPECT_EQ(senhaGravada(codigo), *CodificaSenha("abcd"));
 }
 
-TEST(Grupos, CadeiaDePermissoes)
+TEST_F(Usuarios, IdentificaComAsMensagensDaTela)
 {
-    EXPECT_EQ(MontaPermissoes({1, 3, 5}), QStringLiteral("P01;P03;P05;"));
-    EXPECT_EQ(MontaPermissoes({}), QString());
-    EXPECT_EQ(CodigosDePermissao(QStringLiteral("P01;P03;P05;")),
-              QStringList({QStringLiteral("P01"), QStringLiteral("P03"), QStringLiteral("P05")}));
-    EXPECT_EQ(CodigosDePermissao(QStringLiteral("P00;")), QStringList({QStringLiteral("P00")}));
-    EXPECT_TRUE(CodigosDePermissao(QString()).isEmpty());
-    // A string without its last separator still gives its last code.
-    EXPECT_EQ(CodigosDePermissao(QStringLiteral("P02;P04")),
-              QStringList({QStringLiteral("P02"), QStringLiteral("P04")}));
-    EXPECT_FALSE(GrupoEditavel(QStringLiteral("01")));
-    EXPECT_TRUE(GrupoEditavel(QStringLiteral("002")));
-    EXPECT_TRUE(GrupoEditavel(QString()));
+    p.ctx.UsuarioAtual = "MARIA";   // a failed sign-in keeps who was signed in
+    const struct { QString usuario, senha; ResultadoLogin r; QString texto; } casos[] = {
+        {"  ", "x", ResultadoLogin::FaltaUsuario, "Por favor informe sua identificação de usuário."},
+        {"ADMIN", "", ResultadoLogin::FaltaSenha, "Por favor informe sua senha."},
+        {"ADMIN", "errada", ResultadoLogin::NaoReconhecido, "Identificação de Usuário ou Senha não reconhecido(s)."},
+        {"NINGUEM", "admin", ResultadoLogin::NaoReconhecido, "Identificação de Usuário ou Senha não reconhecido(s)."},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(Identifica(p.ctx, c.usuario, c.senha), c.r) << c.texto.toStdString();
+        EXPECT_EQ(p.ui.ultimo(), c.texto);
+    }
+    EXPECT_EQ(p.ui.mensagens[0].titulo, "Erro");
+    EXPECT_EQ(p.ui.mensagens.back().icone, Interacao::Icone::Aviso);
+    EXPECT_EQ(p.ctx.UsuarioAtual, "MARIA");
+    p.ui.limpa();
+    EXPECT_EQ(Identifica(p.ctx, "ADMIN", "admin"), ResultadoLogin::Aceito);
+    EXPECT_EQ(p.ctx.UsuarioAtual, "ADMIN");
+    EXPECT_TRUE(p.ui.mensagens.isEmpty());
+    // A password whose digest cannot be made is reported as an error, not accepted.
+    EXPECT_EQ(Identifica(p.ctx, "ADMIN", QString(20, u'z')), ResultadoLogin::Falhou);
+    EXPECT_EQ(p.ui.mensagens.back().icone, Interacao::Icone::Critico);
 }
 
-TEST_F(Usuarios, PermissoesDoGrupoAvisaCodigoDesconhecido)
+TEST_F(Usuarios, GruposEPermissoes)
 {
-    const auto lista = ListaPermissoes(p.ctx.BancoOrgao);
-    ASSERT_GE(lista.size(), 7);
-    EXPECT_EQ(lista[0].codigo, QStringLiteral("P00"));
-    EXPECT_EQ(lista[3].numero, 3);
-
-    const QList<int> sel =
-        PermissoesDoGrupo(p.ctx, {QStringLiteral("002"), QStringLiteral("Digitadores"), QStringLiteral("P05;P99;P03;")}, lista);
-    EXPECT_EQ(sel, QList<int>({5, 3}));
-    ASSERT_EQ(p.ui.mensagens.size(), 1);
-    EXPECT_EQ(p.ui.mensagens[0].titulo, QStringLiteral("Erro"));
-    EXPECT_EQ(p.ui.ultimo(), QStringLiteral("O Cód. de Permissão P99 para o Grupo 'Digitadores' não foi encontrado."));
-}
-
-TEST_F(Usuarios, GravaGrupo)
-{
-    const auto lista = ListaPermissoes(p.ctx.BancoOrgao);
-    EXPECT_FALSE(GravaGrupo(p.ctx, {{}, QStringLiteral("  "), {1}}).gravado);
-    EXPECT_EQ(GravaGrupo(p.ctx, {{}, QStringLiteral("Digitadores"), {}}).campo, CampoGrupo::Permissoes);
-    EXPECT_EQ(p.ui.textos(),
-              QStringList({QStringLiteral("Impossível gravar: O campo 'Descrição' não pode estar vazio."),
-                           QStringLiteral("Impossível gravar: Nenhuma permissão foi selecionada para este Grupo.")}));
-    EXPECT_EQ(p.ui.mensagens[0].titulo, QStringLiteral("Erro"));
-    EXPECT_EQ(p.ui.mensagens[1].titulo, QStringLiteral("Erro"));
+    EXPECT_FALSE(GravaGrupo(p.ctx, {{}, "  ", {1}}).gravado);
+    EXPECT_EQ(GravaGrupo(p.ctx, {{}, "Digitadores", {}}).campo, CampoGrupo::Permissoes);
+    EXPECT_EQ(p.ui.textos(), QStringList({"Impossível gravar: O campo 'Descrição' não pode estar vazio.",
+                                          "Impossível gravar: Nenhuma permissão foi selecionada para este Grupo."}));
+    EXPECT_EQ(p.ui.mensagens[1].titulo, "Erro");
+    // The predefined group cannot change, nor be deleted (no question either).
+    EXPECT_FALSE(GravaGrupo(p.ctx, {"01", "Outros", {5}}).gravado);
+    EXPECT_FALSE(ExcluiGrupo(p.ctx, "01", "Administradores"));
+    EXPECT_TRUE(p.ui.perguntas.isEmpty());
 
     p.ui.limpa();
-    const GravacaoGrupo r = GravaGrupo(p.ctx, {{}, QStringLiteral("Digitadores"), {3, 5}});
-    ASSERT_TRUE(r.gravado);
-    EXPECT_EQ(r.codigo, QStringLiteral("002"));
-    EXPECT_EQ(p.ui.mensagens[0].titulo, QStringLiteral("Lumo Coleta 2012"));
+    const GravacaoGrupo r = GravaGrupo(p.ctx, {{}, "Digitadores", {3, 5}});
+    ASSERT_EQ(r.codigo, "002");
+    EXPECT_EQ(p.ui.mensagens[0].titulo, "Lumo Coleta 2012");
     EXPECT_EQ(p.ui.ultimo(), Registrado);
-    // Listed by code as text: the new "002" comes before the predefined "01".
+    // Listed by code as text: the new "002" comes before the predefined "01", unchanged.
     auto grupos = ListaGrupos(p.ctx.BancoOrgao);
     ASSERT_EQ(grupos.size(), 2);
-    EXPECT_EQ(grupos[0].codigo, QStringLiteral("002"));
-    EXPECT_EQ(grupos[0].permissoes, QStringLiteral("P03;P05;"));
+    EXPECT_EQ(grupos[0].permissoes, "P03;P05;");
+    EXPECT_EQ(grupos[1].descricao, "Administradores");
+    EXPECT_EQ(grupos[1].permissoes, "P00;");
 
-    // A user of the new group passes P03 and is refused P01.
-    GravaUsuario(p.ctx, {{}, QStringLiteral("Maria"), QStringLiteral("MARIA"), QStringLiteral("abcd"), r.codigo});
-    ASSERT_EQ(Identifica(p.ctx, QStringLiteral("MARIA"), QStringLiteral("abcd")), ResultadoLogin::Aceito);
-    EXPECT_TRUE(VerificaPermissao(p.ctx, QStringLiteral("P03")));
-    EXPECT_FALSE(VerificaPermissao(p.ctx, QStringLiteral("P01")));
-
+    // A user of the new group passes P03 and is refused P01, with the box of the refusal.
+    maria(r.codigo);
+    ASSERT_EQ(Identifica(p.ctx, "MARIA", "abcd"), ResultadoLogin::Aceito);
     p.ui.limpa();
-    ASSERT_TRUE(GravaGrupo(p.ctx, {r.codigo, QStringLiteral("Digitação"), {1}}).gravado);
-    grupos = ListaGrupos(p.ctx.BancoOrgao);
-    EXPECT_EQ(grupos[0].descricao, QStringLiteral("Digitação"));
-    EXPECT_EQ(grupos[0].permissoes, QStringLiteral("P01;"));
-    EXPECT_TRUE(VerificaPermissao(p.ctx, QStringLiteral("P01")));
-}
+    EXPECT_TRUE(VerificaPermissao(p.ctx, "P03"));
+    EXPECT_TRUE(p.ui.mensagens.isEmpty());
+    EXPECT_FALSE(VerificaPermissao(p.ctx, "P01"));
+    ASSERT_EQ(p.ui.mensagens.size(), 1);
+    EXPECT_EQ(p.ui.mensagens[0].titulo, "Acesso Negado");
+    EXPECT_EQ(p.ui.mensagens[0].texto, "O usuário 'MARIA' não tem acesso a esta operação.");
+    EXPECT_EQ(p.ui.mensagens[0].icone, Interacao::Icone::Aviso);
 
-TEST_F(Usuarios, GrupoPredefinidoNaoMuda)
-{
-    EXPECT_FALSE(GravaGrupo(p.ctx, {QStringLiteral("01"), QStringLiteral("Outros"), {5}}).gravado);
-    EXPECT_FALSE(ExcluiGrupo(p.ctx, QStringLiteral("01"), QStringLiteral("Administradores")));
-    EXPECT_TRUE(p.ui.perguntas.isEmpty());
-    const auto grupos = ListaGrupos(p.ctx.BancoOrgao);
-    ASSERT_EQ(grupos.size(), 1);
-    EXPECT_EQ(grupos[0].descricao, QStringLiteral("Administradores"));
-    EXPECT_EQ(grupos[0].permissoes, QStringLiteral("P00;"));
+    ASSERT_TRUE(GravaGrupo(p.ctx, {r.codigo, "Digitação", {1}}).gravado);
+    grupos = ListaGrupos(p.ctx.BancoOrgao);
+    EXPECT_EQ(grupos[0].descricao, "Digitação");
+    EXPECT_EQ(grupos[0].permissoes, "P01;");
+    EXPECT_TRUE(VerificaPermissao(p.ctx, "P01"));
+
 }
 
 TEST_F(Usuarios, CodigosDeGrupoNuncaSeRepetem)
@@ -286,18 +210,23 @@ TEST_F(Usuarios, CodigosDeGrupoNuncaSeRepetem)
     QStringList codigos;
     for (int i = 0; i < 3; ++i)
         codigos << GravaGrupo(p.ctx, {{}, QStringLiteral("Grupo %1").arg(i), {3}}).codigo;
-    EXPECT_EQ(codigos, QStringList({QStringLiteral("002"), QStringLiteral("003"), QStringLiteral("004")}));
-
+    EXPECT_EQ(codigos, QStringList({"002", "003", "004"}));
     // A deleted group that users still point to keeps its code: a new group must not hand
-    // them its permissions.
-    GravaUsuario(p.ctx, {{}, QStringLiteral("Maria"), QStringLiteral("MARIA"), QStringLiteral("abcd"), QStringLiteral("004")});
+    // them its permissions, and such a user is refused without a word. Deleting asks first
+    // (the users editor asks the same); with nothing selected nothing is asked.
+    EXPECT_FALSE(ExcluiUsuario(p.ctx, {}, {}));
+    EXPECT_TRUE(p.ui.perguntas.isEmpty());
+    maria("004");
+    EXPECT_FALSE(ExcluiGrupo(p.ctx, "004", "Grupo 2"));   // answered No
+    EXPECT_EQ(ListaGrupos(p.ctx.BancoOrgao).size(), 4);
     p.ui.respostas << true;
-    ASSERT_TRUE(ExcluiGrupo(p.ctx, QStringLiteral("004"), QStringLiteral("Grupo 2")));
-    EXPECT_EQ(p.ui.perguntas.back().titulo, QStringLiteral("Excluir"));
-    EXPECT_EQ(p.ui.perguntas.back().texto, QStringLiteral("Deseja realmente excluir o registro Grupo 2 ?"));
-    EXPECT_EQ(GravaGrupo(p.ctx, {{}, QStringLiteral("Grupo 4"), {3}}).codigo, QStringLiteral("005"));
-    ASSERT_EQ(Identifica(p.ctx, QStringLiteral("MARIA"), QStringLiteral("abcd")), ResultadoLogin::Aceito);
+    ASSERT_TRUE(ExcluiGrupo(p.ctx, "004", "Grupo 2"));
+    EXPECT_EQ(p.ui.perguntas.back().titulo, "Excluir");
+    EXPECT_EQ(p.ui.perguntas.back().texto, "Deseja realmente excluir o registro Grupo 2 ?");
+    EXPECT_EQ(ListaGrupos(p.ctx.BancoOrgao).size(), 3);
+    EXPECT_EQ(GravaGrupo(p.ctx, {{}, "Grupo 4", {3}}).codigo, "005");
+    ASSERT_EQ(Identifica(p.ctx, "MARIA", "abcd"), ResultadoLogin::Aceito);
     p.ui.limpa();
-    EXPECT_FALSE(VerificaPermissao(p.ctx, QStringLiteral("P03")));
+    EXPECT_FALSE(VerificaPermissao(p.ctx, "P03"));
     EXPECT_TRUE(p.ui.mensagens.isEmpty());
 }
