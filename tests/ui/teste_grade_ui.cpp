@@ -255,9 +255,10 @@ TEST(TelaGrade, FecharGuardaALinhaPendenteOuFicaAberta)
 TEST(TelaGrade, DemonstrativoGravaOPeriodoInteiro)
 {
     Tela t;
-    t.banco().executa("CREATE TABLE tabCat (campo INTEGER, descricao TEXT)");
-    t.banco().executa("INSERT INTO tabCat VALUES (1, 'Receitas'), (2, 'Despesas')");
+    t.banco().executa("CREATE TABLE tabCat (campo INTEGER, descricao TEXT, grupo INTEGER)");
+    t.banco().executa("INSERT INTO tabCat VALUES (1, 'Receitas', 1), (2, 'Impostos', 0), (3, 'Taxas', 0)");
     t.banco().executa("CREATE TABLE tabMov (BimReferencia TEXT, Campo INTEGER, Valor INTEGER)");
+    t.banco().executa("INSERT INTO tabMov VALUES ('201106', 2, 1)");
     DefinicaoGrade d;
     d.tabela = "tabMov";
     d.chave = {"Campo"};
@@ -265,23 +266,33 @@ TEST(TelaGrade, DemonstrativoGravaOPeriodoInteiro)
     d.gravaPeriodoInteiro = true;
     d.permiteIncluir = d.permiteExcluir = false;
     d.mensagemGravado = "Valores Incluidos Com Sucesso";
-    d.consultaCatalogo = "SELECT campo AS Campo, descricao AS Descricao FROM tabCat ORDER BY campo";
+    d.consultaCatalogo = "SELECT campo AS Campo, descricao AS Descricao, grupo AS Grupo FROM tabCat ORDER BY campo";
+    d.colunaSomenteLeitura = "Grupo";
     d.colunas = {{.campo = "Campo", .titulo = "Linha", .tipo = TipoColuna::Calculada},
                  {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Descricao, .gravada = false},
-                 {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor}};
+                 {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor},
+                 {.campo = "Grupo", .titulo = "", .oculta = true, .expressao = "SELECT grupo FROM tabCat WHERE campo = t.Campo",
+                  .gravada = false}};
     d.colunas[0].consulta = {"tabCat", "campo", "descricao", {}, "Descricao", {}};
     TelaGrade* tela = t.abreGrade(d);
     EXPECT_FALSE(tela->botoes().novo->isEnabled());
-    ASSERT_EQ(t.m()->rowCount(), 2);
+    // A period never saved shows every catalogue line with zeros; group lines are read-only.
+    ASSERT_EQ(t.m()->rowCount(), 3);
     EXPECT_EQ(t.celula(1, 2), "0,00");
+    EXPECT_FALSE(t.editavel(0, 2));
     t.vaiPara(1, 2);
     t.digita("7,5\r");
-    t.vaiPara(0, 2);
-    EXPECT_EQ(t.banco().valor("SELECT count(*) FROM tabMov").toInt(), 0);
-    tela->botoes().gravar->click();
-    EXPECT_EQ(t.p.ui.ultimo(), "Valores Incluidos Com Sucesso");
-    EXPECT_EQ(t.banco().valor("SELECT group_concat(Campo || '=' || Valor) FROM tabMov WHERE BimReferencia = '201201'").toString(),
-              "1=0,2=75000");
+    t.vaiPara(2, 2); // leaving a row stores nothing
+    EXPECT_EQ(t.banco().valor("SELECT count(*) FROM tabMov").toInt(), 1);
+    for (int vez = 0; vez < 2; ++vez) { // saving twice gives the same rows
+        tela->botoes().gravar->click();
+        EXPECT_EQ(t.p.ui.ultimo(), "Valores Incluidos Com Sucesso");
+        EXPECT_EQ(t.banco().valor("SELECT group_concat(Campo || '=' || Valor) FROM tabMov WHERE BimReferencia = '201201'")
+                      .toString(),
+                  "1=0,2=75000,3=0");
+    }
+    EXPECT_EQ(t.celula(2, 1), "Taxas"); // read back with its caption
+    EXPECT_EQ(t.banco().valor("SELECT count(*) FROM tabMov").toInt(), 4);
 }
 
 TEST(TelaMestreDetalhe, DetalheSegueOMestreSelecionado)
@@ -302,6 +313,8 @@ TEST(TelaMestreDetalhe, DetalheSegueOMestreSelecionado)
     DefinicaoGrade pag;
     pag.tabela = "tabPag";
     pag.identificador = "idPagamento";
+    pag.chave = {"idPagamento", "Ordem"};
+    pag.mensagemDuplicada = "Ordem já paga.";
     pag.mestre = {{"idEmpenho", "idEmpenho"}, {"Numero", "Numero", false}};
     pag.colunas = {{.campo = "Ordem", .titulo = "OB/Cheque", .tipo = TipoColuna::Obrigatoria},
                    {.campo = "Pago", .titulo = "Valor Pago", .formato = FormatoColuna::Valor},
@@ -311,6 +324,8 @@ TEST(TelaMestreDetalhe, DetalheSegueOMestreSelecionado)
     GradeRegistro* detalhe = tela->detalhe(1);
     t.w = tela->mestre();
     EXPECT_EQ(detalhe->grade().linhas(), 0); // the first commitment has no payment
+    t.vaiPara(2, 1);
+    EXPECT_EQ(detalhe->modelo()->rowCount(), 0); // nor a new one: no master row, no detail row
     t.vaiPara(1, 1);
     EXPECT_EQ(detalhe->modelo()->index(0, 0).data().toString(), "OB1");
     EXPECT_EQ(tela->ficha()->campoTexto("Numero")->text(), "2/2012");
@@ -322,13 +337,14 @@ TEST(TelaMestreDetalhe, DetalheSegueOMestreSelecionado)
     t.digita("OB2\t3\r");
     tela->abas()->setCurrentIndex(0);
     EXPECT_EQ(t.banco().valor("SELECT idEmpenho || Numero || Pago FROM tabPag WHERE Ordem = 'OB2'").toString(), "22/201230000");
-    // A refused row keeps its tab.
+    EXPECT_EQ(t.banco().valor("SELECT max(idPagamento) FROM tabPag").toInt(), 2);
+    // A refused row keeps its tab (the order is repeated within the commitment).
     tela->abas()->setCurrentIndex(1);
-    t.vaiPara(2, 1);
-    t.digita("4\r");
+    t.vaiPara(2, 0);
+    t.digita("OB1\t4\r");
     tela->abas()->setCurrentIndex(0);
     EXPECT_EQ(tela->abas()->currentIndex(), 1);
-    EXPECT_EQ(t.p.ui.ultimo(), "Preencha Todos os Campos.");
+    EXPECT_EQ(t.p.ui.ultimo(), "Ordem já paga.");
     t.digita("\x1b\x1b");
     tela->abas()->setCurrentIndex(0);
     EXPECT_EQ(tela->abas()->currentIndex(), 0);
