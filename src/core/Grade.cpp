@@ -124,7 +124,6 @@ bool Grade::editavel(int linha, int coluna) const
     if (somenteLeitura(linha) || !colunaDigitavel(coluna))
         return false;
     // The key of a stored row is never rewritten: UPDATE and DELETE address the row by it.
-    // The whole-period save rewrites every row, keys included, but its keys are its lines.
     return !(ehChave(coluna) && linhas_[linha].estado != Estado::Nova);
 }
 

@@ -8,6 +8,8 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -236,20 +238,25 @@ TEST(GradeRegistro, CopiaPeloBotaoESemPeriodo)
 TEST(TelaGrade, FecharGuardaALinhaPendenteOuFicaAberta)
 {
     Tela t;
-    TelaGrade* tela = t.abreGrade();
-    EXPECT_EQ(tela->windowTitle(), "Fontes");
+    // As a child window of the main window.
+    QMdiArea* area = t.abre(new QMdiArea);
+    auto* tela = static_cast<TelaGrade*>(FabricaTelaGrade(definicao, "Fontes")(t.p.ctx, t.nav));
+    QMdiSubWindow* janela = area->addSubWindow(tela);
+    janela->show();
+    t.w = tela->grade();
+    EXPECT_EQ(janela->windowTitle(), "Fontes");
     tela->botoes().novo->click();
     EXPECT_EQ(t.linhaAtual(), t.linhaNova());
     EXPECT_EQ(t.w->vista()->currentIndex().column(), Fonte);
     t.digita("400\r");
-    EXPECT_FALSE(tela->close());
-    EXPECT_TRUE(tela->isVisible());
+    Captura(area, "grade");
+    tela->botoes().fechar->click();
+    EXPECT_TRUE(janela->isVisible());
     EXPECT_EQ(t.p.ui.ultimo(), "Preencha Todos os Campos.");
     t.vaiPara(3, Descricao);
     t.digita("Fecha\r");
-    EXPECT_TRUE(tela->close());
+    EXPECT_TRUE(janela->close());
     EXPECT_EQ(t.conta("Fonte = '400' AND Descricao = 'Fecha'"), 1);
-    Captura(tela, "grade");
 }
 
 TEST(TelaGrade, DemonstrativoGravaOPeriodoInteiro)
