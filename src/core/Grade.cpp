@@ -224,7 +224,7 @@ bool Grade::PreencheGrid()
 
 void Grade::preparaDoCatalogo()
 {
-    QSqlQuery q = ctx_.BancoOrgao.executa(def_.consultaCatalogo);
+    QSqlQuery q = ctx_.BancoOrgao.executa(def_.consultaCatalogo, def_.valoresCatalogo);
     const QSqlRecord r = q.record();
     std::vector<int> origem;
     for (const ColunaGrade& c : def_.colunas)

@@ -117,10 +117,12 @@ struct DefinicaoGrade {
     // Whole-period save (the fixed-line statements): leaving a row stores nothing; gravaPeriodo()
     // deletes the period's rows and inserts every line in one transaction, then shows
     // `mensagemGravado` when set. A period never saved is prepared from `consultaCatalogo` (its
-    // result columns named as the grid's; money cells missing from it start at 0).
+    // result columns named as the grid's; money cells missing from it start at 0), with
+    // `valoresCatalogo` bound to its "?" (the body's sphere, say).
     bool gravaPeriodoInteiro = false;
     QString mensagemGravado;
     QString consultaCatalogo;
+    QVariantList valoresCatalogo;
 };
 
 // Told of the changes of the rows, so that a view can follow them.

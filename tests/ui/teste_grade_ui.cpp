@@ -262,8 +262,9 @@ TEST(TelaGrade, FecharGuardaALinhaPendenteOuFicaAberta)
 TEST(TelaGrade, DemonstrativoGravaOPeriodoInteiro)
 {
     Tela t;
-    t.banco().executa("CREATE TABLE tabCat (campo INTEGER, descricao TEXT, grupo INTEGER)");
-    t.banco().executa("INSERT INTO tabCat VALUES (1, 'Receitas', 1), (2, 'Impostos', 0), (3, 'Taxas', 0)");
+    t.banco().executa("CREATE TABLE tabCat (campo INTEGER, descricao TEXT, grupo INTEGER, esfera TEXT)");
+    t.banco().executa("INSERT INTO tabCat VALUES (1, 'Receitas', 1, 'EM'), (2, 'Impostos', 0, 'M'), (3, 'Taxas', 0, 'EM'), "
+                      "(4, 'Estadual', 0, 'E')");
     t.banco().executa("CREATE TABLE tabMov (BimReferencia TEXT, Campo INTEGER, Valor INTEGER)");
     t.banco().executa("INSERT INTO tabMov VALUES ('201106', 2, 1)");
     DefinicaoGrade d;
@@ -273,7 +274,8 @@ TEST(TelaGrade, DemonstrativoGravaOPeriodoInteiro)
     d.gravaPeriodoInteiro = true;
     d.permiteIncluir = d.permiteExcluir = false;
     d.mensagemGravado = "Valores Incluidos Com Sucesso";
-    d.consultaCatalogo = "SELECT campo AS Campo, descricao AS Descricao, grupo AS Grupo FROM tabCat ORDER BY campo";
+    d.consultaCatalogo = "SELECT campo AS Campo, descricao AS Descricao, grupo AS Grupo FROM tabCat "
+                         "WHERE esfera IN ('EM', ?) ORDER BY campo";
     d.colunaSomenteLeitura = "Grupo";
     d.colunas = {{.campo = "Campo", .titulo = "Linha", .tipo = TipoColuna::Calculada},
                  {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Descricao, .gravada = false},
@@ -281,9 +283,16 @@ TEST(TelaGrade, DemonstrativoGravaOPeriodoInteiro)
                  {.campo = "Grupo", .titulo = "", .oculta = true, .expressao = "SELECT grupo FROM tabCat WHERE campo = t.Campo",
                   .gravada = false}};
     d.colunas[0].consulta = {"tabCat", "campo", "descricao", {}, "Descricao", {}};
-    TelaGrade* tela = t.abreGrade(d);
+    // The lines of the body's sphere: a municipal body's code begins with "P".
+    const auto porEsfera = [d](const Contexto& ctx) {
+        DefinicaoGrade e = d;
+        e.valoresCatalogo = {ctx.CodigoOrgao.startsWith(u'P') ? "M" : "E"};
+        return e;
+    };
+    auto* tela = t.abre(static_cast<TelaGrade*>(FabricaTelaGrade(porEsfera, "Anexo")(t.p.ctx, t.nav)));
+    t.w = tela->grade();
     EXPECT_FALSE(tela->botoes().novo->isEnabled());
-    // A period never saved shows every catalogue line with zeros; group lines are read-only.
+    // A period never saved shows the catalogue's lines with zeros; group lines are read-only.
     ASSERT_EQ(t.m()->rowCount(), 3);
     EXPECT_EQ(t.celula(1, 2), "0,00");
     EXPECT_FALSE(t.editavel(0, 2));
@@ -327,7 +336,7 @@ TEST(TelaMestreDetalhe, DetalheSegueOMestreSelecionado)
                    {.campo = "Pago", .titulo = "Valor Pago", .formato = FormatoColuna::Valor},
                    {.campo = "idPagamento", .titulo = "Id", .oculta = true}};
     md.detalhes.push_back({"Pagamentos", pag});
-    auto* tela = t.abre(static_cast<TelaMestreDetalhe*>(FabricaTelaMestreDetalhe([md] { return md; })(t.p.ctx, t.nav)));
+    auto* tela = t.abre(static_cast<TelaMestreDetalhe*>(FabricaTelaMestreDetalhe([md](const Contexto&) { return md; })(t.p.ctx, t.nav)));
     GradeRegistro* detalhe = tela->detalhe(1);
     t.w = tela->mestre();
     EXPECT_EQ(detalhe->grade().linhas(), 0); // the first commitment has no payment

@@ -47,11 +47,22 @@ void TelaGrade::closeEvent(QCloseEvent* evento)
 FabricaTela FabricaTelaGrade(FabricaDefinicaoGrade definicao, const QString& titulo)
 {
     return [definicao = std::move(definicao), titulo](Contexto& ctx, Navegacao&) -> QWidget* {
-        return new TelaGrade(ctx, definicao(), titulo);
+        return new TelaGrade(ctx, definicao(ctx), titulo);
     };
 }
 
+FabricaTela FabricaTelaGrade(FabricaDefinicaoFixa definicao, const QString& titulo)
+{
+    return FabricaTelaGrade(FabricaDefinicaoGrade([definicao = std::move(definicao)](const Contexto&) { return definicao(); }),
+                            titulo);
+}
+
 void RegistraTelaGrade(const QString& idMenu, FabricaDefinicaoGrade definicao, const QString& titulo)
+{
+    RegistraTela(idMenu, FabricaTelaGrade(std::move(definicao), titulo));
+}
+
+void RegistraTelaGrade(const QString& idMenu, FabricaDefinicaoFixa definicao, const QString& titulo)
 {
     RegistraTela(idMenu, FabricaTelaGrade(std::move(definicao), titulo));
 }

@@ -30,8 +30,13 @@ private:
     BotoesEditor botoes_;
 };
 
-using FabricaDefinicaoGrade = std::function<DefinicaoGrade()>;
+// The definition is made when the screen opens, from the context where it depends on the body
+// (a statement's lines by sphere) or from nothing.
+using FabricaDefinicaoGrade = std::function<DefinicaoGrade(const Contexto&)>;
+using FabricaDefinicaoFixa = std::function<DefinicaoGrade()>;
 // The screen factory of a generic grid editor, and its registration under a menu entry:
 //     RegistraTelaGrade("registrar.26", [] { return DefinicaoContas(); }, "Anexo 26 - ...");
 FabricaTela FabricaTelaGrade(FabricaDefinicaoGrade definicao, const QString& titulo);
+FabricaTela FabricaTelaGrade(FabricaDefinicaoFixa definicao, const QString& titulo);
 void RegistraTelaGrade(const QString& idMenu, FabricaDefinicaoGrade definicao, const QString& titulo);
+void RegistraTelaGrade(const QString& idMenu, FabricaDefinicaoFixa definicao, const QString& titulo);

@@ -159,7 +159,7 @@ void TelaMestreDetalhe::closeEvent(QCloseEvent* evento)
 FabricaTela FabricaTelaMestreDetalhe(FabricaDefinicaoMestreDetalhe definicao)
 {
     return [definicao = std::move(definicao)](Contexto& ctx, Navegacao&) -> QWidget* {
-        return new TelaMestreDetalhe(ctx, definicao());
+        return new TelaMestreDetalhe(ctx, definicao(ctx));
     };
 }
 

@@ -67,6 +67,7 @@ private:
     BotoesEditor botoes_;
 };
 
-using FabricaDefinicaoMestreDetalhe = std::function<DefinicaoMestreDetalhe()>;
+using FabricaDefinicaoMestreDetalhe = std::function<DefinicaoMestreDetalhe(const Contexto&)>;
+//     RegistraTelaMestreDetalhe("registrar.14", [](const Contexto&) { return DefinicaoAnexo14(); });
 FabricaTela FabricaTelaMestreDetalhe(FabricaDefinicaoMestreDetalhe definicao);
 void RegistraTelaMestreDetalhe(const QString& idMenu, FabricaDefinicaoMestreDetalhe definicao);
