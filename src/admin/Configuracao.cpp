@@ -15,17 +15,26 @@ namespace {
 
 const QString Erro = QStringLiteral("Erro");
 
-CampoFicha campo(const char* coluna, const char* rotulo, int tamanho = 60, TipoDado tipo = TipoDado::Texto,
+CampoFicha campo(const char* coluna, const char* rotulo, int tamanho = 60, TipoCampo tipo = TipoCampo::Texto,
                  bool obrigatorio = false)
 {
-    return {QString::fromLatin1(coluna), QString::fromUtf8(rotulo), tipo, tamanho, obrigatorio};
+    CampoFicha c{QString::fromLatin1(coluna), QString::fromUtf8(rotulo), tipo, tamanho, obrigatorio};
+    c.dataIso = true; // the persons' dates are kept "yyyy-MM-dd"
+    return c;
+}
+
+CampoFicha uf()
+{
+    CampoFicha c = campo("uf", "UF:", 2);
+    c.maiusculas = true;
+    return c;
 }
 
 std::vector<CampoFicha> endereco()
 {
     return {campo("logradouro", "Logradouro:", 60), campo("complemento", "Complemento:", 40),
-            campo("cep", "CEP:", 9, TipoDado::Cep), campo("bairro", "Bairro:", 40), campo("cidade", "Cidade:", 40),
-            campo("uf", "UF:", 2, TipoDado::Uf)};
+            campo("cep", "CEP:", 9, TipoCampo::Cep), campo("bairro", "Bairro:", 40), campo("cidade", "Cidade:", 40),
+            uf()};
 }
 
 Ficha pessoa(const char* tabela, const char* aba, const char* falta, std::vector<CampoFicha> proprios)
@@ -132,11 +141,11 @@ const Ficha& FichaOrgao()
     static const Ficha f = [] {
         Ficha o{QStringLiteral("tabChave"), QStringLiteral("Órgão"),
                 QStringLiteral("Campo Obrigatório do cadastro do órgão deve ser informado."),
-                {campo("CGC", "CNPJ:", 18, TipoDado::Cnpj, true)}};
+                {campo("CGC", "CNPJ:", 18, TipoCampo::Cnpj, true)}};
         for (CampoFicha& c : endereco())
             o.campos.push_back(std::move(c));
         o.campos.push_back(campo("Email", "E-mail:", 60));
-        o.campos.push_back(campo("Telefone", "Telefone:", 20));
+        o.campos.push_back(campo("Telefone", "Telefone:", 20, TipoCampo::Telefone));
         return o;
     }();
     return f;
@@ -147,62 +156,23 @@ const std::array<Ficha, 3>& FichasResponsaveis()
     static const std::array<Ficha, 3> f{
         pessoa("tabResponsavelInformacao", "Resp. pela Informação",
                "Campos Obrigatórios do responsável pelas informações devem ser informados.",
-               {campo("nome", "Nome:", 60, TipoDado::Texto, true), campo("cpf", "CPF:", 14, TipoDado::Cpf, true),
+               {campo("nome", "Nome:", 60, TipoCampo::Texto, true), campo("cpf", "CPF:", 14, TipoCampo::Cpf, true),
                 campo("funcao", "Função:", 40), campo("id", "Identidade:", 20), campo("email", "E-mail:", 60),
-                campo("telefone", "Telefone:", 20, TipoDado::Texto, true), campo("celular", "Celular:", 20)}),
+                campo("telefone", "Telefone:", 20, TipoCampo::Telefone, true), campo("celular", "Celular:", 20, TipoCampo::Telefone)}),
         pessoa("tabResponsavelPreenchimento", "Resp. pelo Preenchimento",
                "Campos Obrigatórios do responsável pelo preenchimento devem ser informados.",
-               {campo("nome", "Nome:", 60, TipoDado::Texto, true), campo("cpf", "CPF:", 14, TipoDado::Cpf, true),
+               {campo("nome", "Nome:", 60, TipoCampo::Texto, true), campo("cpf", "CPF:", 14, TipoCampo::Cpf, true),
                 campo("funcao", "Função:", 40), campo("id", "Identidade:", 20), campo("email", "E-mail:", 60),
-                campo("telefone", "Telefone:", 20, TipoDado::Texto, true), campo("celular", "Celular:", 20)}),
+                campo("telefone", "Telefone:", 20, TipoCampo::Telefone, true), campo("celular", "Celular:", 20, TipoCampo::Telefone)}),
         pessoa("tabResponsavelContabilidade", "Resp. pela Contabilidade",
                "Campos Obrigatórios do responsável pela contabilidade devem ser informados.",
-               {campo("nome", "Nome:", 60, TipoDado::Texto, true), campo("cpf", "CPF:", 14, TipoDado::Cpf, true),
+               {campo("nome", "Nome:", 60, TipoCampo::Texto, true), campo("cpf", "CPF:", 14, TipoCampo::Cpf, true),
                 campo("profissao", "Profissão:", 40), campo("rg", "RG:", 20), campo("email", "E-mail:", 60),
-                campo("telefone", "Telefone:", 20, TipoDado::Texto, true), campo("celular", "Celular:", 20),
-                campo("data_nascimento", "Data de Nascimento:", 10, TipoDado::Data),
+                campo("telefone", "Telefone:", 20, TipoCampo::Telefone, true), campo("celular", "Celular:", 20, TipoCampo::Telefone),
+                campo("data_nascimento", "Data de Nascimento:", 10, TipoCampo::Data),
                 campo("estado_civil", "Estado Civil:", 20)}),
     };
     return f;
-}
-
-QString ValorParaTela(TipoDado tipo, const QString& valor)
-{
-    switch (tipo) {
-    case TipoDado::Cpf:
-    case TipoDado::Cnpj: {
-        const QString p = FormataDocumento(SomenteDigitos(valor), true);
-        return p.isEmpty() ? valor : p;
-    }
-    case TipoDado::Cep: {
-        const QString d = SomenteDigitos(valor);
-        return d.size() == 8 ? d.left(5) + u'-' + d.mid(5) : valor;
-    }
-    case TipoDado::Data: {
-        const QDate d = QDate::fromString(valor, Qt::ISODate);
-        return d.isValid() ? d.toString(QStringLiteral("dd/MM/yyyy")) : valor;
-    }
-    default:
-        return valor;
-    }
-}
-
-QString ValorDaTela(TipoDado tipo, const QString& texto)
-{
-    switch (tipo) {
-    case TipoDado::Cpf:
-    case TipoDado::Cnpj:
-    case TipoDado::Cep:
-        return SomenteDigitos(texto);
-    case TipoDado::Data: {
-        const auto d = DataDeTexto(texto);
-        return d ? d->toString(Qt::ISODate) : QString();
-    }
-    case TipoDado::Uf:
-        return texto.trimmed().toUpper();
-    default:
-        return texto.trimmed();
-    }
 }
 
 QString TituloConfiguracao(const QString& periodo)

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include "core/TiposCampo.h"
+
 #include <array>
 #include <optional>
 #include <vector>
@@ -14,15 +16,7 @@ class Interacao;
 // configuration screen edits them. Each tab is described by a form definition; the screen
 // builds its fields from it and the rules read and write the same columns.
 
-enum class TipoDado { Texto, Cpf, Cnpj, Cep, Data, Uf };
-
-struct CampoFicha {
-    QString coluna;
-    QString rotulo;
-    TipoDado tipo = TipoDado::Texto;
-    int tamanho = 60;
-    bool obrigatorio = false;
-};
+using CampoFicha = DefinicaoCampo;
 
 struct Ficha {
     QString tabela;
@@ -41,10 +35,6 @@ QString ColunasDaFicha(const Ficha& f);
 
 // Values as the database keeps them: documents and CEP as digits, dates "yyyy-MM-dd".
 using Valores = QHash<QString, QString>;
-
-// The text a field shows for a stored value and the value kept for a typed text.
-QString ValorParaTela(TipoDado tipo, const QString& valor);
-QString ValorDaTela(TipoDado tipo, const QString& texto);
 
 struct Comprovante {
     QString caminho;

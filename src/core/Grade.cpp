@@ -1,8 +1,8 @@
 #include "core/Grade.h"
 #include "core/Conversoes.h"
 
-#include <QRegularExpression>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <stdexcept>
 
 namespace {
@@ -15,7 +15,35 @@ bool mesmoValor(const QVariant& a, const QVariant& b)
         return branco(a) && branco(b);
     return a.toString() == b.toString();
 }
+
+bool verdadeiro(const QVariant& v)
+{
+    if (branco(v))
+        return false;
+    const QString t = v.toString().trimmed();
+    return t != u'0' && t.compare(QStringLiteral("N"), Qt::CaseInsensitive) != 0
+        && t.compare(QStringLiteral("false"), Qt::CaseInsensitive) != 0;
+}
+
+bool igual(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+QString marcas(qsizetype n)
+{
+    QString r = QStringLiteral("?,").repeated(n);
+    r.chop(1);
+    return r;
+}
 } // namespace
+
+DefinicaoCampo ColunaGrade::comoCampo() const
+{
+    DefinicaoCampo c{campo, titulo, formato, tamanhoMaximo, tipo == TipoColuna::Obrigatoria};
+    c.decimais = decimais;
+    c.dataIso = dataIso;
+    c.opcoes = opcoes;
+    c.consulta = consulta;
+    return c;
+}
 
 Grade::Grade(Contexto& ctx, DefinicaoGrade definicao) : ctx_(ctx), def_(std::move(definicao))
 {
@@ -24,20 +52,22 @@ Grade::Grade(Contexto& ctx, DefinicaoGrade definicao) : ctx_(ctx), def_(std::mov
     for (const QString& k : def_.chave)
         if (indice(k) < 0)
             throw std::logic_error("key column missing from the grid: " + k.toStdString());
+    for (const ColunaGrade& c : def_.colunas) {
+        campos_.push_back(c.comoCampo());
+        if (c.consulta.ativa() && indice(c.consulta.destino) < 0)
+            throw std::logic_error("description column missing from the grid: " + c.consulta.destino.toStdString());
+    }
 }
 
 int Grade::indice(const QString& campo) const
 {
     for (int c = 0; c < colunas(); ++c)
-        if (def_.colunas[c].campo.compare(campo, Qt::CaseInsensitive) == 0)
+        if (igual(def_.colunas[c].campo, campo))
             return c;
     return -1;
 }
 
-bool Grade::ehPeriodo(int c) const
-{
-    return !def_.colunaPeriodo.isEmpty() && def_.colunas[c].campo.compare(def_.colunaPeriodo, Qt::CaseInsensitive) == 0;
-}
+bool Grade::ehPeriodo(int c) const { return !def_.colunaPeriodo.isEmpty() && igual(def_.colunas[c].campo, def_.colunaPeriodo); }
 
 bool Grade::ehChave(int c) const { return def_.chave.contains(def_.colunas[c].campo, Qt::CaseInsensitive); }
 
@@ -49,37 +79,44 @@ QVariant Grade::valor(int linha, const QString& campo) const
     return c < 0 ? QVariant() : valor(linha, c);
 }
 
-QString Grade::textoDoValor(const QVariant& v, FormatoColuna formato)
+Moeda Grade::moeda(int linha, const QString& campo) const { return MoedaDoValor(valor(linha, campo)); }
+
+void Grade::defineMoeda(int linha, const QString& campo, Moeda v) { defineValor(linha, campo, qlonglong(v.decimos())); }
+
+QString Grade::texto(int linha, int coluna) const { return TextoDoValor(campos_[size_t(coluna)], valor(linha, coluna)); }
+
+bool Grade::podeIncluir() const
 {
-    if (branco(v))
-        return {};
-    switch (formato) {
-    case FormatoColuna::Valor:
-        return Moeda::deDecimos(v.toLongLong()).formata();
-    case FormatoColuna::Decimal:
-        return QString::number(v.toDouble(), 'g', 15).replace(u'.', u',');
-    case FormatoColuna::Inteiro:
-        return QString::number(v.toLongLong());
-    case FormatoColuna::Texto:
-    case FormatoColuna::Data:
-        break;
-    }
-    return v.toString();
+    return def_.permiteIncluir && (def_.colunaPeriodo.isEmpty() || !ctx_.BimReferencia.isEmpty())
+        && (def_.mestre.empty() || !mestre_.isEmpty());
 }
 
-QString Grade::texto(int linha, int coluna) const { return textoDoValor(valor(linha, coluna), def_.colunas[coluna].formato); }
-
-bool Grade::podeIncluir() const { return def_.colunaPeriodo.isEmpty() || !ctx_.BimReferencia.isEmpty(); }
+bool Grade::outroPeriodo(int linha) const
+{
+    return !def_.colunaPeriodo.isEmpty() && linhas_[linha].periodo != ctx_.BimReferencia;
+}
 
 bool Grade::somenteLeitura(int linha) const
 {
-    return !def_.colunaPeriodo.isEmpty() && linhas_[linha].periodo != ctx_.BimReferencia;
+    if (outroPeriodo(linha))
+        return true;
+    if (!def_.colunaSomenteLeitura.isEmpty() && verdadeiro(valor(linha, def_.colunaSomenteLeitura)))
+        return true;
+    return def_.linhaSomenteLeitura && def_.linhaSomenteLeitura(*this, linha);
+}
+
+bool Grade::podeExcluir(int linha) const
+{
+    return linhas_[linha].estado == Estado::Nova || (def_.permiteExcluir && !somenteLeitura(linha));
 }
 
 bool Grade::colunaDigitavel(int coluna) const
 {
     const ColunaGrade& c = def_.colunas[coluna];
-    return !c.somenteLeitura() && !ehPeriodo(coluna) && c.campo.compare(def_.identificador, Qt::CaseInsensitive) != 0;
+    for (const VinculoMestre& v : def_.mestre)
+        if (igual(v.coluna, c.campo))
+            return false;
+    return !c.somenteLeitura() && !ehPeriodo(coluna) && !igual(c.campo, def_.identificador);
 }
 
 bool Grade::editavel(int linha, int coluna) const
@@ -98,39 +135,83 @@ int Grade::linhaPendente() const
     return -1;
 }
 
+QString Grade::filtro(const QString& t, bool anteriores, QVariantList& valores) const
+{
+    QStringList condicoes;
+    if (!def_.colunaPeriodo.isEmpty()) {
+        condicoes << t + def_.colunaPeriodo + (anteriores ? QStringLiteral(" <= ?") : QStringLiteral(" = ?"));
+        valores << ctx_.BimReferencia;
+    }
+    for (size_t i = 0; i < def_.mestre.size(); ++i)
+        if (def_.mestre[i].filtra) {
+            condicoes << t + def_.mestre[i].coluna + QStringLiteral(" = ?");
+            valores << mestre_.value(int(i));
+        }
+    return condicoes.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condicoes.join(QStringLiteral(" AND "));
+}
+
+void Grade::defineMestre(const QVariantList& valores)
+{
+    mestre_ = valores;
+    PreencheGrid();
+}
+
 bool Grade::PreencheGrid()
 {
     ObservadorGrade& o = obs_ ? *obs_ : nenhum_;
     o.inicioRecarga();
     linhas_.clear();
     bool ok = true;
-    if (podeIncluir()) {
-        QStringList campos;
-        for (const ColunaGrade& c : def_.colunas)
-            campos << (c.expressao.isEmpty() ? QStringLiteral("t.") + c.campo
-                                             : u'(' + c.expressao + QStringLiteral(") AS ") + c.campo);
-        QString sql = QStringLiteral("SELECT ") + campos.join(QStringLiteral(", "));
+    const bool semMestre = !def_.mestre.empty() && mestre_.isEmpty();
+    if ((def_.colunaPeriodo.isEmpty() || !ctx_.BimReferencia.isEmpty()) && !semMestre) {
+        // Descriptions of codes come with the listing, one sub-query each, never a query per row.
+        std::vector<QString> descricoes(static_cast<size_t>(colunas()));
         QVariantList valores;
-        if (!def_.colunaPeriodo.isEmpty()) {
-            sql += QStringLiteral(", t.%1 FROM %2 t WHERE t.%1 %3 ?")
-                       .arg(def_.colunaPeriodo, def_.tabela, def_.listaAnteriores ? QStringLiteral("<=") : QStringLiteral("="));
-            valores << ctx_.BimReferencia;
-        } else {
-            sql += QStringLiteral(" FROM %1 t").arg(def_.tabela);
+        for (const ColunaGrade& c : def_.colunas)
+            if (c.consulta.ativa()) {
+                const QString periodo = def_.colunaPeriodo.isEmpty() ? QStringLiteral("?") : QStringLiteral("t.") + def_.colunaPeriodo;
+                descricoes[size_t(indice(c.consulta.destino))] = c.consulta.subconsulta(QStringLiteral("t.") + c.campo, periodo);
+            }
+        QStringList campos;
+        for (int i = 0; i < colunas(); ++i) {
+            const ColunaGrade& c = def_.colunas[i];
+            if (!c.expressao.isEmpty())
+                campos << u'(' + c.expressao + QStringLiteral(") AS ") + c.campo;
+            else if (!descricoes[size_t(i)].isEmpty()) {
+                campos << u'(' + descricoes[size_t(i)] + QStringLiteral(") AS ") + c.campo;
+                if (descricoes[size_t(i)].contains(u'?'))
+                    valores << ctx_.BimReferencia;
+            } else
+                campos << QStringLiteral("t.") + c.campo;
         }
+        if (!def_.colunaPeriodo.isEmpty())
+            campos << QStringLiteral("t.") + def_.colunaPeriodo;
+        QString sql = QStringLiteral("SELECT ") + campos.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + def_.tabela
+            + QStringLiteral(" t") + filtro(QStringLiteral("t."), def_.listaAnteriores, valores);
         if (!def_.ordem.isEmpty())
             sql += QStringLiteral(" ORDER BY ") + def_.ordem;
         try {
             QSqlQuery q = ctx_.BancoOrgao.executa(sql, valores);
+            const int n = colunas();
+            const bool comPeriodo = !def_.colunaPeriodo.isEmpty();
+            QString periodo; // one shared string for the rows of a period
             while (q.next()) {
                 Linha l;
-                for (int c = 0; c < colunas(); ++c)
-                    l.valores << (q.isNull(c) ? QVariant() : q.value(c));
-                l.originais = l.valores;
-                l.periodo = def_.colunaPeriodo.isEmpty() ? QString() : q.value(colunas()).toString();
+                l.valores.reserve(n);
+                for (int c = 0; c < n; ++c)
+                    l.valores.append(q.value(c));
+                l.originais = l.valores; // shared until the row changes
+                if (comPeriodo) {
+                    const QVariant p = q.value(n);
+                    if (p.toString() != periodo)
+                        periodo = p.toString();
+                    l.periodo = periodo;
+                }
                 l.estado = Estado::Gravada;
                 linhas_.push_back(std::move(l));
             }
+            if (linhas_.empty() && def_.gravaPeriodoInteiro && !def_.consultaCatalogo.isEmpty())
+                preparaDoCatalogo();
         } catch (const ErroBanco& e) {
             linhas_.clear();
             MostraErro(ctx_.interacao(), QStringLiteral("Não foi possível listar os registros."), e.falha());
@@ -139,6 +220,34 @@ bool Grade::PreencheGrid()
     }
     o.fimRecarga();
     return ok;
+}
+
+void Grade::preparaDoCatalogo()
+{
+    QSqlQuery q = ctx_.BancoOrgao.executa(def_.consultaCatalogo, def_.valoresCatalogo);
+    const QSqlRecord r = q.record();
+    std::vector<int> origem;
+    for (const ColunaGrade& c : def_.colunas)
+        origem.push_back(r.indexOf(c.campo));
+    const int p = def_.colunaPeriodo.isEmpty() ? -1 : indice(def_.colunaPeriodo);
+    while (q.next()) {
+        Linha l;
+        for (int c = 0; c < colunas(); ++c) {
+            QVariant v = origem[size_t(c)] >= 0 ? q.value(origem[size_t(c)]) : QVariant();
+            if (branco(v) && def_.colunas[c].formato == TipoCampo::Valor && !def_.colunas[c].somenteLeitura())
+                v = qlonglong(0);
+            l.valores << v;
+        }
+        if (p >= 0)
+            l.valores[p] = ctx_.BimReferencia;
+        for (size_t i = 0; i < def_.mestre.size(); ++i)
+            if (const int c = indice(def_.mestre[i].coluna); c >= 0)
+                l.valores[c] = mestre_.value(int(i));
+        l.originais = l.valores;
+        l.periodo = ctx_.BimReferencia;
+        l.estado = Estado::Gravada;
+        linhas_.push_back(std::move(l));
+    }
 }
 
 int Grade::novaLinha()
@@ -151,54 +260,53 @@ int Grade::novaLinha()
     Linha nova;
     for (int c = 0; c < colunas(); ++c)
         nova.valores << QVariant();
-    nova.originais = nova.valores;
     nova.periodo = ctx_.BimReferencia;
     if (const int p = def_.colunaPeriodo.isEmpty() ? -1 : indice(def_.colunaPeriodo); p >= 0)
         nova.valores[p] = ctx_.BimReferencia;
+    for (size_t i = 0; i < def_.mestre.size(); ++i)
+        if (const int c = indice(def_.mestre[i].coluna); c >= 0)
+            nova.valores[c] = mestre_.value(int(i));
+    nova.originais = nova.valores;
     linhas_.push_back(std::move(nova));
     o.fimInclusao();
     return l;
-}
-
-QVariant Grade::deTexto(int coluna, const QString& texto) const
-{
-    const ColunaGrade& c = def_.colunas[coluna];
-    if (texto.trimmed().isEmpty())
-        return {};
-    switch (c.formato) {
-    case FormatoColuna::Texto:
-        return c.tamanhoMaximo > 0 ? texto.left(c.tamanhoMaximo) : texto;
-    case FormatoColuna::Valor: {
-        const auto v = Moeda::deTexto(texto);
-        return v ? QVariant(qlonglong(v->decimos())) : QVariant();
-    }
-    case FormatoColuna::Data:
-        return FormataData(ctx_.interacao(), texto);
-    case FormatoColuna::Inteiro: {
-        bool ok = false;
-        const qlonglong n = texto.trimmed().toLongLong(&ok);
-        return ok ? QVariant(n) : QVariant();
-    }
-    case FormatoColuna::Decimal: {
-        bool ok = false;
-        const double d = QString(texto).remove(u'.').replace(u',', u'.').trimmed().toDouble(&ok);
-        return ok ? QVariant(d) : QVariant();
-    }
-    }
-    return {};
 }
 
 bool Grade::defineTexto(int linha, int coluna, const QString& texto)
 {
     if (!editavel(linha, coluna))
         return false;
-    const QVariant novo = deTexto(coluna, texto);
+    const QVariant novo = ValorDoTexto(campos_[size_t(coluna)], texto, &ctx_.interacao());
     if (mesmoValor(novo, linhas_[linha].valores[coluna]))
         return true;
     defineValor(linha, coluna, novo);
+    if (def_.colunas[coluna].consulta.ativa())
+        consultaCodigo(linha, coluna);
     if (def_.aposAlterar)
         def_.aposAlterar(*this, linha, coluna);
     return true;
+}
+
+void Grade::consultaCodigo(int linha, int coluna)
+{
+    const ConsultaCodigo& k = def_.colunas[coluna].consulta;
+    const int destino = indice(k.destino);
+    const QVariant codigo = valor(linha, coluna);
+    if (branco(codigo)) {
+        defineValor(linha, destino, QVariant());
+        return;
+    }
+    try {
+        const auto descricao = k.descricao(ctx_.BancoOrgao, codigo,
+                                       linhas_[linha].periodo.isEmpty() ? ctx_.BimReferencia : linhas_[linha].periodo);
+        if (!descricao && !k.mensagemInvalido.isEmpty()) {
+            MostraAviso(ctx_.interacao(), k.mensagemInvalido);
+            defineValor(linha, coluna, QVariant());
+        }
+        defineValor(linha, destino, descricao ? QVariant(*descricao) : QVariant());
+    } catch (const ErroBanco& e) {
+        MostraErro(ctx_.interacao(), QStringLiteral("Não foi possível consultar o código."), e.falha());
+    }
 }
 
 void Grade::defineValor(int linha, int coluna, const QVariant& v)
@@ -206,10 +314,10 @@ void Grade::defineValor(int linha, int coluna, const QVariant& v)
     Linha& l = linhas_[linha];
     l.valores[coluna] = v;
     if (l.estado != Estado::Nova) {
-        bool igual = true;
-        for (int c = 0; c < colunas() && igual; ++c)
-            igual = mesmoValor(l.valores[c], l.originais[c]);
-        l.estado = igual ? Estado::Gravada : Estado::Alterada;
+        bool iguais = true;
+        for (int c = 0; c < colunas() && iguais; ++c)
+            iguais = mesmoValor(l.valores[c], l.originais[c]);
+        l.estado = iguais ? Estado::Gravada : Estado::Alterada;
     }
     if (obs_)
         obs_->linhaMudou(linha);
@@ -224,9 +332,19 @@ void Grade::defineValor(int linha, const QString& campo, const QVariant& v)
 bool Grade::vazia(const Linha& l) const
 {
     for (int c = 0; c < colunas(); ++c)
-        if (!ehPeriodo(c) && !branco(l.valores[c]))
+        if (colunaDigitavel(c) && !branco(l.valores[c]))
             return false;
     return true;
+}
+
+bool Grade::faltaObrigatorio(const Linha& l) const
+{
+    for (int c = 0; c < colunas(); ++c)
+        if (def_.colunas[c].tipo == TipoColuna::Obrigatoria && branco(l.valores[c])) {
+            MostraAviso(ctx_.interacao(), def_.mensagemObrigatorio);
+            return true;
+        }
+    return false;
 }
 
 QVariant Grade::valorGravado(int coluna, const QVariant& v) const
@@ -269,19 +387,20 @@ void Grade::insere(Linha& l)
         if (const int c = indice(def_.identificador); c >= 0)
             l.valores[c] = id;
     }
+    for (size_t i = 0; i < def_.mestre.size(); ++i)
+        if (indice(def_.mestre[i].coluna) < 0) {
+            campos << def_.mestre[i].coluna;
+            valores << mestre_.value(int(i));
+        }
     for (int c = 0; c < colunas(); ++c) {
         const ColunaGrade& col = def_.colunas[c];
-        if (!col.gravada || ehPeriodo(c) || col.campo.compare(def_.identificador, Qt::CaseInsensitive) == 0)
+        if (!col.gravada || ehPeriodo(c) || igual(col.campo, def_.identificador))
             continue;
         campos << col.campo;
         valores << valorGravado(c, l.valores[c]);
     }
-    QStringList marcas;
-    for (qsizetype i = 0; i < campos.size(); ++i)
-        marcas << QStringLiteral("?");
-    ctx_.BancoOrgao.executa(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                .arg(def_.tabela, campos.join(u','), marcas.join(u',')),
-                            valores);
+    ctx_.BancoOrgao.executa(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(def_.tabela, campos.join(u','), marcas(campos.size())), valores);
 }
 
 void Grade::atualiza(const Linha& l)
@@ -290,7 +409,7 @@ void Grade::atualiza(const Linha& l)
     QVariantList valores;
     for (int c = 0; c < colunas(); ++c) {
         const ColunaGrade& col = def_.colunas[c];
-        if (!col.gravada || ehPeriodo(c) || ehChave(c) || col.campo.compare(def_.identificador, Qt::CaseInsensitive) == 0)
+        if (!col.gravada || ehPeriodo(c) || ehChave(c) || igual(col.campo, def_.identificador))
             continue;
         atribuicoes << col.campo + QStringLiteral(" = ?");
         valores << valorGravado(c, l.valores[c]);
@@ -311,31 +430,24 @@ bool Grade::gravaLinha(int linha)
         remove(linha);
         return true;
     }
+    // The statements keep their rows until the period is saved.
+    if (def_.gravaPeriodoInteiro)
+        return true;
     Interacao& ui = ctx_.interacao();
-    for (int c = 0; c < colunas(); ++c)
-        if (def_.colunas[c].tipo == TipoColuna::Obrigatoria && branco(l.valores[c])) {
-            MostraAviso(ui, def_.mensagemObrigatorio);
-            return false;
-        }
+    if (faltaObrigatorio(l))
+        return false;
     try {
         if (l.estado == Estado::Nova && !def_.mensagemDuplicada.isEmpty()) {
-            QStringList condicoes;
             QVariantList valores;
-            if (!def_.colunaPeriodo.isEmpty()) {
-                condicoes << def_.colunaPeriodo + QStringLiteral(" = ?");
-                valores << ctx_.BimReferencia;
-            }
+            QString sql = QStringLiteral("SELECT 1 FROM %1 t").arg(def_.tabela) + filtro(QStringLiteral("t."), false, valores);
+            const qsizetype fixos = valores.size();
             for (const QString& k : def_.chave) {
-                if (k.compare(def_.identificador, Qt::CaseInsensitive) == 0)
+                if (igual(k, def_.identificador))
                     continue;
-                const int c = indice(k);
-                condicoes << k + QStringLiteral(" = ?");
-                valores << valorGravado(c, l.valores[c]);
+                sql += (valores.isEmpty() ? QStringLiteral(" WHERE t.") : QStringLiteral(" AND t.")) + k + QStringLiteral(" = ?");
+                valores << valorGravado(indice(k), l.valores[indice(k)]);
             }
-            if (valores.size() > (def_.colunaPeriodo.isEmpty() ? 0 : 1)
-                && ctx_.BancoOrgao.existe(QStringLiteral("SELECT 1 FROM %1 WHERE ").arg(def_.tabela)
-                                              + condicoes.join(QStringLiteral(" AND ")),
-                                          valores)) {
+            if (valores.size() > fixos && ctx_.BancoOrgao.existe(sql, valores)) {
                 MostraAviso(ui, def_.mensagemDuplicada);
                 return false;
             }
@@ -365,6 +477,68 @@ bool Grade::gravaLinha(int linha)
     return true;
 }
 
+bool Grade::gravaPeriodo(bool avisa)
+{
+    if (!podeGravarPeriodo())
+        return false;
+    Interacao& ui = ctx_.interacao();
+    for (int l = 0; l < linhas(); ++l) {
+        if (faltaObrigatorio(linhas_[l]))
+            return false;
+        if (def_.antesGravar)
+            if (const Recusa r = def_.antesGravar(*this, l)) {
+                if (!r->isEmpty())
+                    MostraAviso(ui, *r);
+                return false;
+            }
+    }
+    try {
+        const Banco& b = ctx_.BancoOrgao;
+        Transacao t(b);
+        QVariantList valores;
+        b.executa(QStringLiteral("DELETE FROM ") + def_.tabela + filtro(QString(), false, valores), valores);
+        qlonglong id = def_.identificador.isEmpty()
+            ? 0
+            : b.valor(QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2").arg(def_.identificador, def_.tabela)).toLongLong();
+        for (Linha& l : linhas_) {
+            if (l.estado == Estado::Nova && vazia(l))
+                continue;
+            if (!def_.identificador.isEmpty())
+                if (const int c = indice(def_.identificador); c >= 0)
+                    l.valores[c] = ++id;
+            QStringList campos;
+            QVariantList v;
+            if (!def_.colunaPeriodo.isEmpty()) {
+                campos << def_.colunaPeriodo;
+                v << ctx_.BimReferencia;
+            }
+            if (!def_.identificador.isEmpty() && indice(def_.identificador) < 0) {
+                campos << def_.identificador;
+                v << ++id;
+            }
+            for (size_t i = 0; i < def_.mestre.size(); ++i)
+                if (indice(def_.mestre[i].coluna) < 0) {
+                    campos << def_.mestre[i].coluna;
+                    v << mestre_.value(int(i));
+                }
+            for (int c = 0; c < colunas(); ++c)
+                if (def_.colunas[c].gravada && !ehPeriodo(c)) {
+                    campos << def_.colunas[c].campo;
+                    v << valorGravado(c, l.valores[c]);
+                }
+            b.executa(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(def_.tabela, campos.join(u','), marcas(campos.size())), v);
+        }
+        t.confirma();
+    } catch (const ErroBanco& e) {
+        MostraErro(ui, QStringLiteral("Não foi possível gravar os valores."), e.falha());
+        return false;
+    }
+    PreencheGrid();
+    if (avisa && !def_.mensagemGravado.isEmpty())
+        MostraAviso(ui, def_.mensagemGravado);
+    return true;
+}
+
 void Grade::remove(int linha)
 {
     ObservadorGrade& o = obs_ ? *obs_ : nenhum_;
@@ -388,7 +562,7 @@ void Grade::cancelaLinha(int linha)
 
 bool Grade::excluiLinha(int linha)
 {
-    if (somenteLeitura(linha))
+    if (!podeExcluir(linha))
         return false;
     if (linhas_[linha].estado == Estado::Nova) {
         remove(linha);
@@ -401,17 +575,20 @@ bool Grade::excluiLinha(int linha)
                 MostraAviso(ui, *r);
             return false;
         }
-    if (!ui.pergunta(TituloAtencao, PerguntaExclusaoLinha))
+    if (!ui.pergunta(TituloAtencao, PerguntaExclusaoLinha, Interacao::Padrao::Nao))
         return false;
-    try {
-        QVariantList valores;
-        const QString onde = ondeLinha(linhas_[linha], valores);
-        Transacao t(ctx_.BancoOrgao);
-        ctx_.BancoOrgao.executa(QStringLiteral("DELETE FROM ") + def_.tabela + onde, valores);
-        t.confirma();
-    } catch (const ErroBanco& e) {
-        MostraErro(ui, QStringLiteral("Não foi possível excluir a linha."), e.falha());
-        return false;
+    // A statement line goes from the grid; the period's save writes what is left.
+    if (!def_.gravaPeriodoInteiro) {
+        try {
+            QVariantList valores;
+            const QString onde = ondeLinha(linhas_[linha], valores);
+            Transacao t(ctx_.BancoOrgao);
+            ctx_.BancoOrgao.executa(QStringLiteral("DELETE FROM ") + def_.tabela + onde, valores);
+            t.confirma();
+        } catch (const ErroBanco& e) {
+            MostraErro(ui, QStringLiteral("Não foi possível excluir a linha."), e.falha());
+            return false;
+        }
     }
     remove(linha);
     return true;
@@ -426,11 +603,12 @@ QString Grade::periodoAnterior() const
 
 bool Grade::copiaBimestreAnterior()
 {
-    if (def_.colunaPeriodo.isEmpty() || ctx_.BimReferencia.isEmpty())
+    if (def_.colunaPeriodo.isEmpty() || ctx_.BimReferencia.isEmpty() || !def_.mestre.empty())
         return false;
     Interacao& ui = ctx_.interacao();
     const Banco& banco = ctx_.BancoOrgao;
     const QString& periodo = def_.colunaPeriodo;
+    bool copiou = false;
     try {
         const QString anterior = def_.copiaUltimoAnterior
             ? TextoDoCampo(banco.valor(QStringLiteral("SELECT max(%1) FROM %2 WHERE %1 < ?").arg(periodo, def_.tabela),
@@ -446,22 +624,24 @@ bool Grade::copiaBimestreAnterior()
         }
         // Nothing is lost when the open period is still empty: no question then.
         if (def_.modoCopia == DefinicaoGrade::Copia::Substitui && temLinhas(ctx_.BimReferencia)
-            && !ui.pergunta(TituloAtencao, def_.perguntaCopia))
+            && !ui.pergunta(TituloAtencao, def_.perguntaCopia, Interacao::Padrao::Nao))
             return false;
         ui.cursorOcupado();
-        copia(anterior);
+        copiou = copia(anterior);
         ui.cursorNormal();
     } catch (const ErroBanco& e) {
+        ui.cursorNormal();
         MostraErro(ui, QStringLiteral("Não foi possível copiar os registros do bimestre anterior."), e.falha());
         PreencheGrid();
         return false;
     }
-    if (!def_.mensagemCopiaFeita.isEmpty())
+    if (copiou && !def_.mensagemCopiaFeita.isEmpty())
         MostraAviso(ui, def_.mensagemCopiaFeita);
     PreencheGrid();
-    return true;
+    return copiou;
 }
 
+// One INSERT ... SELECT: the identifiers follow the table's largest, read once.
 bool Grade::copia(const QString& anterior)
 {
     const Banco& banco = ctx_.BancoOrgao;
@@ -472,58 +652,45 @@ bool Grade::copia(const QString& anterior)
         QSqlQuery q = banco.executa(QStringLiteral("PRAGMA table_info(%1)").arg(def_.tabela));
         while (q.next()) {
             const QString nome = q.value(1).toString();
-            if (nome.compare(periodo, Qt::CaseInsensitive) != 0
-                && nome.compare(def_.identificador, Qt::CaseInsensitive) != 0)
+            if (!igual(nome, periodo) && !igual(nome, def_.identificador))
                 campos << nome;
         }
     }
-    QStringList chaveSemId;
-    for (const QString& k : def_.chave)
-        if (k.compare(def_.identificador, Qt::CaseInsensitive) != 0)
-            chaveSemId << k;
-
     Transacao t(banco);
     if (def_.modoCopia == DefinicaoGrade::Copia::Substitui)
         banco.executa(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(def_.tabela, periodo), {ctx_.BimReferencia});
 
-    QSqlQuery origem = banco.executa(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                                         .arg(campos.join(u','), def_.tabela, periodo),
-                                     {anterior});
-    std::vector<QVariantList> linhasAnteriores;
-    while (origem.next()) {
-        QVariantList v;
-        for (int i = 0; i < campos.size(); ++i)
-            v << origem.value(i);
-        linhasAnteriores.push_back(std::move(v));
+    QStringList destino{periodo};
+    QStringList origem{QStringLiteral("?")};
+    QVariantList valores{ctx_.BimReferencia};
+    if (!def_.identificador.isEmpty()) {
+        const qlonglong base = banco.valor(QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2").arg(def_.identificador, def_.tabela))
+                                   .toLongLong();
+        destino << def_.identificador;
+        origem << QStringLiteral("? + ROW_NUMBER() OVER (ORDER BY s.%1)").arg(def_.identificador);
+        valores << base;
     }
-    for (const QVariantList& v : linhasAnteriores) {
-        if (def_.modoCopia == DefinicaoGrade::Copia::Completa && !chaveSemId.isEmpty()) {
-            QStringList condicoes{periodo + QStringLiteral(" = ?")};
-            QVariantList valores{ctx_.BimReferencia};
-            for (const QString& k : chaveSemId) {
-                condicoes << k + QStringLiteral(" = ?");
-                valores << v.value(int(campos.indexOf(QRegularExpression(
-                    QRegularExpression::anchoredPattern(QRegularExpression::escape(k)),
-                    QRegularExpression::CaseInsensitiveOption))));
-            }
-            if (banco.existe(QStringLiteral("SELECT 1 FROM %1 WHERE ").arg(def_.tabela) + condicoes.join(QStringLiteral(" AND ")),
-                             valores))
-                continue;
-        }
-        QStringList nomes{periodo};
-        QVariantList valores{ctx_.BimReferencia};
-        if (!def_.identificador.isEmpty()) {
-            nomes << def_.identificador;
-            valores << ProximoCodigo(banco, def_.tabela, def_.identificador);
-        }
-        nomes << campos;
-        valores << v;
-        QStringList marcas;
-        for (qsizetype i = 0; i < nomes.size(); ++i)
-            marcas << QStringLiteral("?");
-        banco.executa(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(def_.tabela, nomes.join(u','), marcas.join(u',')),
-                      valores);
+    for (const QString& c : campos) {
+        destino << c;
+        origem << QStringLiteral("s.") + c;
     }
+    QString sql = QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %1 s WHERE s.%4 = ?")
+                      .arg(def_.tabela, destino.join(u','), origem.join(u','), periodo);
+    valores << anterior;
+    if (def_.modoCopia == DefinicaoGrade::Copia::Completa) {
+        QStringList condicoes;
+        for (const QString& k : def_.chave)
+            if (!igual(k, def_.identificador))
+                condicoes << QStringLiteral("x.%1 = s.%1").arg(k);
+        if (!condicoes.isEmpty()) {
+            sql += QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM %1 x WHERE x.%2 = ? AND ").arg(def_.tabela, periodo)
+                + condicoes.join(QStringLiteral(" AND ")) + u')';
+            valores << ctx_.BimReferencia;
+        }
+    }
+    if (!def_.ordem.isEmpty() && def_.identificador.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + QString(def_.ordem).replace(QStringLiteral("t."), QStringLiteral("s."));
+    banco.executa(sql, valores);
     t.confirma();
     return true;
 }

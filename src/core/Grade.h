@@ -1,5 +1,6 @@
 #pragma once
 #include "core/Contexto.h"
+#include "core/TiposCampo.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,10 +10,11 @@
 #include <vector>
 
 // The registers edited row by row in a grid (sources of funds, banks, classification registers,
-// registers of acts, Anexo I lines): a definition says what the grid shows and where it is
-// stored; Grade keeps the rows of the open period and applies the row rules (required cells,
-// duplicate key, callbacks, INSERT/UPDATE/DELETE, copy from the previous bimester). The widget
-// only shows it.
+// registers of acts, Anexo I lines) and the fixed-line statements saved period by period: a
+// definition says what the grid shows and where it is stored; Grade keeps the rows of the open
+// period and applies the row rules (required cells, duplicate key, code look-ups, callbacks,
+// INSERT/UPDATE/DELETE or the whole period's save, copy from an earlier period). The widget only
+// shows it.
 
 class Grade;
 
@@ -23,7 +25,8 @@ enum class TipoColuna {
     Obrigatoria, // typed, and a row is not stored without it: yellow
 };
 
-enum class FormatoColuna { Texto, Valor, Data, Inteiro, Decimal };
+// Cell kinds are the field kinds of the forms.
+using FormatoColuna = TipoCampo;
 
 struct ColunaGrade {
     QString campo;  // column of the table (or name given to `expressao`)
@@ -40,8 +43,25 @@ struct ColunaGrade {
     bool gravada = true;
     // What is stored from what is shown ("001-Banco do Brasil" is stored "001").
     std::function<QVariant(const QVariant&)> paraGravar;
+    // The rest of the cell kind (see DefinicaoCampo).
+    int decimais = 2;
+    bool dataIso = false;
+    std::vector<OpcaoLista> opcoes;
+    // A code column: its description is read into `consulta.destino` with the listing and again
+    // when the user changes the code.
+    ConsultaCodigo consulta;
 
     bool somenteLeitura() const { return tipo == TipoColuna::Descricao || tipo == TipoColuna::Calculada; }
+    DefinicaoCampo comoCampo() const;
+};
+
+// A detail grid follows one row of its master grid: `coluna` of the detail takes the master
+// row's `colunaMestre`. Filtering links select the detail rows (and the duplicate test stays
+// within them); the others are only written into new rows (a number copied from the master).
+struct VinculoMestre {
+    QString coluna;
+    QString colunaMestre;
+    bool filtra = true;
 };
 
 inline const QString TituloAtencao = QStringLiteral("Atenção");
@@ -82,6 +102,27 @@ struct DefinicaoGrade {
     std::function<Recusa(Grade&, int linha)> antesGravar;
     // Before the deletion question.
     std::function<Recusa(Grade&, int linha)> antesExcluir;
+
+    // Detail grids: the master's columns that select and fill their rows. Without a master row
+    // the detail is empty and takes no row.
+    std::vector<VinculoMestre> mestre;
+    // Rows that are shown but never changed nor deleted, besides those of other periods: a row
+    // whose `colunaSomenteLeitura` holds a true value (non-blank, not 0), or for which the
+    // predicate says so.
+    QString colunaSomenteLeitura;
+    std::function<bool(const Grade&, int linha)> linhaSomenteLeitura;
+    bool permiteIncluir = true;
+    bool permiteExcluir = true;
+
+    // Whole-period save (the fixed-line statements): leaving a row stores nothing; gravaPeriodo()
+    // deletes the period's rows and inserts every line in one transaction, then shows
+    // `mensagemGravado` when set. A period never saved is prepared from `consultaCatalogo` (its
+    // result columns named as the grid's; money cells missing from it start at 0), with
+    // `valoresCatalogo` bound to its "?" (the body's sphere, say).
+    bool gravaPeriodoInteiro = false;
+    QString mensagemGravado;
+    QString consultaCatalogo;
+    QVariantList valoresCatalogo;
 };
 
 // Told of the changes of the rows, so that a view can follow them.
@@ -126,17 +167,28 @@ public:
 
     QVariant valor(int linha, int coluna) const;
     QVariant valor(int linha, const QString& campo) const;
+    Moeda moeda(int linha, const QString& campo) const;
+    void defineMoeda(int linha, const QString& campo, Moeda v);
+    // The field definition of a column, for its cell editor.
+    const DefinicaoCampo& campoDaColuna(int coluna) const { return campos_[size_t(coluna)]; }
     // The text shown in the cell ("#,##0.00" for money).
     QString texto(int linha, int coluna) const;
-    static QString textoDoValor(const QVariant& valor, FormatoColuna formato);
 
     // A row of another period: shown grey, never changed.
+    bool outroPeriodo(int linha) const;
+    // Another period's row, or one the definition's rule keeps read-only.
     bool somenteLeitura(int linha) const;
     bool editavel(int linha, int coluna) const;
     // Typed by the user on a new row (not read-only, not the period, not the identifier).
     bool colunaDigitavel(int coluna) const;
-    // New rows need an open period.
+    // New rows need an open period (and the master row of a detail grid).
     bool podeIncluir() const;
+    bool podeExcluir(int linha) const;
+
+    // A detail grid: the master row's values of the links, in their order (empty: no master
+    // row), then the rows are reloaded.
+    void defineMestre(const QVariantList& valores);
+    const QVariantList& valoresMestre() const { return mestre_; }
     bool pendente(int linha) const { return linhas_[linha].estado != Estado::Gravada; }
     int linhaPendente() const;
 
@@ -156,13 +208,25 @@ public:
     void cancelaLinha(int linha);
     // Asks and deletes; true when the row is gone.
     bool excluiLinha(int linha);
-    // Replaces (or completes) the open period's rows with the earlier period's, then reloads.
+    // Whole-period save: every row of the grid replaces the period's rows, in one transaction.
+    // A required cell left empty or a refusal of antesGravar stops it before any write.
+    bool gravaPeriodo(bool avisa = true);
+    bool podeGravarPeriodo() const { return def_.colunaPeriodo.isEmpty() || !ctx_.BimReferencia.isEmpty(); }
+    // Some row differs from what is stored.
+    bool alterada() const { return linhaPendente() >= 0; }
+    // Replaces (or completes) the open period's rows with the earlier period's, in one
+    // set-based statement within one transaction, then reloads.
     bool copiaBimestreAnterior();
     // The open period read as a number minus one.
     QString periodoAnterior() const;
 
 private:
     bool vazia(const Linha& l) const;
+    bool faltaObrigatorio(const Linha& l) const;
+    void consultaCodigo(int linha, int coluna);
+    // WHERE of the rows this grid lists: period and master links; `t` prefixes the columns.
+    QString filtro(const QString& t, bool anteriores, QVariantList& valores) const;
+    void preparaDoCatalogo();
     QVariant valorGravado(int coluna, const QVariant& v) const;
     QVariant deTexto(int coluna, const QString& texto) const;
     bool ehPeriodo(int coluna) const;
@@ -176,7 +240,9 @@ private:
 
     Contexto& ctx_;
     DefinicaoGrade def_;
+    std::vector<DefinicaoCampo> campos_;
     std::vector<Linha> linhas_;
+    QVariantList mestre_;
     ObservadorGrade* obs_ = nullptr;
     ObservadorGrade nenhum_;
 };

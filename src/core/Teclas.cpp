@@ -79,6 +79,12 @@ QChar FiltraTeclaDataCodigo(QChar tecla)
                                                                                                     : QChar();
 }
 
+QChar FiltraTeclaTelefone(QChar tecla)
+{
+    static const QString sinais = QStringLiteral("()- +");
+    return (ehControle(tecla) || ehDigito(tecla) || sinais.contains(tecla)) ? tecla : QChar();
+}
+
 QChar BloqueiaAspas(QChar tecla) { return tecla == u'\'' ? QChar() : tecla; }
 
 QString CompletaBarraData(const QString& texto)

@@ -45,6 +45,8 @@ QChar FiltraTeclaDecimal(QChar tecla);
 QChar FiltraTeclaInteiro(QChar tecla);
 // Dates and codes typed together (personnel): digits, "-", ".", "/".
 QChar FiltraTeclaDataCodigo(QChar tecla);
+// Telephones: digits, "(", ")", "-", "+" and the space.
+QChar FiltraTeclaTelefone(QChar tecla);
 // Free text: every key but the single quote.
 QChar BloqueiaAspas(QChar tecla);
 // "/" when the date being typed holds 2 or 5 characters, so that "dd/mm/yyyy" forms itself.

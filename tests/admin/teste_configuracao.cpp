@@ -10,18 +10,15 @@
 
 namespace {
 
-const QString CnpjValido = QStringLiteral("11.222.333/0001-81");
-const QString CpfValido = QStringLiteral("529.982.247-25");
-
 // A configuration with every required field filled as a user types it.
 Configuracao completa(Contexto& ctx)
 {
     Configuracao c = LeConfiguracao(ctx);
-    c.orgao["CGC"] = ValorDaTela(TipoDado::Cnpj, CnpjValido);
+    c.orgao["CGC"] = QStringLiteral("11222333000181");
     c.orgao["cidade"] = QStringLiteral("Campo Grande");
     for (auto& r : c.responsaveis) {
         r["nome"] = QStringLiteral("Maria da Silva");
-        r["cpf"] = ValorDaTela(TipoDado::Cpf, CpfValido);
+        r["cpf"] = QStringLiteral("52998224725");
         r["telefone"] = QStringLiteral("(67) 3333-4444");
     }
     return c;
@@ -63,21 +60,6 @@ TEST_F(ConfiguracaoDoOrgao, PrimeiraAberturaCriaChaveEPeriodo)
     EXPECT_EQ(TituloConfiguracao("201206"), "Configuração do Sistema 6º Bimestre");
 }
 
-TEST(Configuracao, ValoresEntreTelaEBanco)
-{
-    EXPECT_EQ(ValorDaTela(TipoDado::Cnpj, CnpjValido), "11222333000181");
-    EXPECT_EQ(ValorParaTela(TipoDado::Cnpj, "11222333000181"), CnpjValido);
-    EXPECT_EQ(ValorParaTela(TipoDado::Cpf, "52998224725"), CpfValido);
-    EXPECT_EQ(ValorParaTela(TipoDado::Cep, "79002000"), "79002-000");
-    EXPECT_EQ(ValorDaTela(TipoDado::Cep, "79002-000"), "79002000");
-    EXPECT_EQ(ValorDaTela(TipoDado::Data, "05/03/1970"), "1970-03-05");
-    EXPECT_EQ(ValorParaTela(TipoDado::Data, "1970-03-05"), "05/03/1970");
-    EXPECT_EQ(ValorDaTela(TipoDado::Data, "31/02/1970"), "");
-    EXPECT_EQ(ValorDaTela(TipoDado::Uf, " ms "), "MS");
-    // what is no document is shown as it was kept
-    EXPECT_EQ(ValorParaTela(TipoDado::Cpf, "123"), "123");
-}
-
 TEST_F(ConfiguracaoDoOrgao, ValidacaoNaOrdemComAbaECampo)
 {
     Configuracao c = completa(p.ctx);
@@ -115,7 +97,7 @@ TEST_F(ConfiguracaoDoOrgao, ValidacaoNaOrdemComAbaECampo)
 TEST_F(ConfiguracaoDoOrgao, GravarEReler)
 {
     Configuracao c = completa(p.ctx);
-    c.responsaveis[2]["data_nascimento"] = ValorDaTela(TipoDado::Data, "05/03/1970");
+    c.responsaveis[2]["data_nascimento"] = "1970-03-05";
     c.responsaveis[2]["profissao"] = "Contadora";
     c.orgao["Telefone"] = "6733334444";
     c.backup = false;

@@ -1,153 +1,134 @@
 #include "comum/InteracaoRoteiro.h"
 #include "ui/core/Campos.h"
+#include "ui/core/Formulario.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDate>
+#include <QFormLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableView>
 #include <QTest>
-#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
-// A small form of fields, shown and active so that the focus moves as on a screen.
-struct Formulario {
-    QWidget janela;
+DefinicaoCampo campo(const char* coluna, TipoCampo tipo, bool obrigatorio = false)
+{
+    DefinicaoCampo c{coluna, QString(coluna) + ":", tipo};
+    c.obrigatorio = obrigatorio;
+    c.dataIso = true;
+    return c;
+}
+
+// A form of one field per kind, shown and active so that the focus moves as on a screen.
+struct Tela {
     InteracaoRoteiro ui;
-    CampoTexto* texto = new CampoTexto;
-    CampoValor* valor = new CampoValor;
-    CampoInteiro* inteiro = new CampoInteiro;
-    CampoDecimal* decimal = new CampoDecimal;
-    CampoData* data = new CampoData(&ui);
-    CampoDataCodigo* dataCodigo = new CampoDataCodigo;
-
-    Formulario()
+    Formulario f{&ui,
+                 {campo("texto", TipoCampo::Texto, true), campo("valor", TipoCampo::Valor), campo("inteiro", TipoCampo::Inteiro),
+                  campo("decimal", TipoCampo::Decimal), campo("data", TipoCampo::Data), campo("cpf", TipoCampo::Cpf),
+                  campo("cnpj", TipoCampo::CpfCnpj), campo("cep", TipoCampo::Cep), campo("fone", TipoCampo::Telefone),
+                  campo("lista", TipoCampo::Lista), campo("sn", TipoCampo::SimNao)}};
+    Tela()
     {
-        auto* l = new QVBoxLayout(&janela);
-        for (QWidget* w : std::initializer_list<QWidget*>{texto, valor, inteiro, decimal, data, dataCodigo})
-            l->addWidget(w);
-        janela.show();
-        QApplication::setActiveWindow(&janela);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&janela));
+        f.show();
+        QApplication::setActiveWindow(&f);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
     }
-
-    void foca(QWidget* w)
+    QLineEdit* c(const char* coluna) { return f.campoTexto(coluna); }
+    // Focus, the keys, then Enter to leave as the user does.
+    void digita(const char* coluna, const QString& teclas, bool sai = true)
     {
-        w->setFocus(Qt::TabFocusReason);
+        f.campo(coluna)->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
-    }
-    // Leaves a field the way the user does, with Enter.
-    void sai(QWidget* w)
-    {
-        QTest::keyClick(w, Qt::Key_Return);
+        QTest::keyClicks(f.campo(coluna), teclas);
+        if (sai)
+            QTest::keyClick(f.campo(coluna), Qt::Key_Return);
         QApplication::processEvents();
     }
 };
 } // namespace
 
-TEST(CampoValor, AceitaDuasCasasEFormataAoSair)
+// Each kind's field filters the keys and puts its text in shape on leaving.
+TEST(Campos, TeclasFiltradasETextoAoSair)
 {
-    Formulario f;
-    f.foca(f.valor);
-    QTest::keyClicks(f.valor, QStringLiteral("123,456"));
-    EXPECT_EQ(f.valor->text(), QStringLiteral("123,45"));
-    QTest::keyClicks(f.valor, QStringLiteral("-a."));
-    EXPECT_EQ(f.valor->text(), QStringLiteral("123,45"));
+    Tela t;
+    struct Caso {
+        const char* coluna;
+        QString teclas, digitado, aoSair;
+    };
+    const Caso casos[] = {
+        {"valor", "123,456", "123,45", "123,45"}, {"valor", "-a.1234,5", "1234,5", "1.234,50"},
+        {"valor", ",", "0,", "0,00"},             {"texto", "D'Avila", "DAvila", "DAvila"},
+        {"decimal", "-1.5x", "-1,5", "-1,5"},     {"inteiro", "12a-3,4.5", "12-345", "12-345"},
+        {"data", "0103201299", "01/03/2012", "01/03/2012"}, {"data", "1/2/12", "1/2/12", "01/02/2012"},
+        {"cpf", "52998224725", "52998224725", "529.982.247-25"},
+        {"cnpj", "11222333000181", "11222333000181", "11.222.333/0001-81"},
+        {"cep", "79002-000x", "79002-000", "79002-000"},  {"fone", "(67) 3314-0000a", "(67) 3314-0000", "(67) 3314-0000"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.teclas.toStdString());
+        t.c(c.coluna)->clear();
+        t.digita(c.coluna, c.teclas, false);
+        EXPECT_EQ(t.c(c.coluna)->text(), c.digitado);
+        QTest::keyClick(t.c(c.coluna), Qt::Key_Return);
+        EXPECT_FALSE(t.c(c.coluna)->hasFocus()); // Enter goes to the next field
+        EXPECT_EQ(t.c(c.coluna)->text(), c.aoSair);
+    }
+    EXPECT_TRUE(t.ui.mensagens.isEmpty());
+    EXPECT_TRUE(qobject_cast<QComboBox*>(t.f.campo("lista")));
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(t.f.campo("sn")));
+    EXPECT_TRUE(qobject_cast<QComboBox*>(NovoEditorCampo(campo("sn", TipoCampo::SimNao), nullptr, &t.f, true)));
 
-    f.valor->clear();
-    QTest::keyClick(f.valor, ',');
-    EXPECT_EQ(f.valor->text(), QStringLiteral("0,"));
-
-    f.valor->setText(QStringLiteral("1234,5"));
-    f.sai(f.valor);
-    EXPECT_TRUE(f.inteiro->hasFocus());
-    EXPECT_EQ(f.valor->text(), QStringLiteral("1.234,50"));
-    EXPECT_EQ(f.valor->valor(), Moeda::deDecimos(12345000));
-
-    // Text that is no number (pasted, say) becomes empty on leaving.
-    f.foca(f.valor);
-    f.valor->setText(QStringLiteral("abc"));
-    f.sai(f.valor);
-    EXPECT_EQ(f.valor->text(), QString());
+    // Focus selects the whole text: typing replaces it; a comma over it starts from "0,".
+    t.c("valor")->setText("1.234,50");
+    t.digita("valor", "", false);
+    EXPECT_EQ(t.c("valor")->selectedText(), "1.234,50");
+    QTest::keyClick(t.c("valor"), ',');
+    EXPECT_EQ(t.c("valor")->text(), "0,");
+    // Money text that is no number becomes empty on leaving.
+    t.c("valor")->setText("abc");
+    QTest::keyClick(t.c("valor"), Qt::Key_Return);
+    EXPECT_EQ(t.c("valor")->text(), "");
 }
 
-TEST(CampoValor, FocoSelecionaTudoEDigitarSubstitui)
+TEST(Campos, DataOuCpfInvalidosAvisamAoSair)
 {
-    Formulario f;
-    f.valor->setText(QStringLiteral("1.234,50"));
-    f.foca(f.valor);
-    EXPECT_EQ(f.valor->selectedText(), QStringLiteral("1.234,50"));
-    QTest::keyClicks(f.valor, QStringLiteral("7,1"));
-    EXPECT_EQ(f.valor->text(), QStringLiteral("7,1"));
-    // A comma over the whole selected text starts again from "0,".
-    f.valor->selectAll();
-    QTest::keyClick(f.valor, ',');
-    EXPECT_EQ(f.valor->text(), QStringLiteral("0,"));
+    Tela t;
+    const QString hoje = QDate::currentDate().toString("dd/MM/yyyy");
+    t.digita("data", "31022012");
+    EXPECT_EQ(t.ui.ultimo(), "Data Inválida.");
+    EXPECT_EQ(t.ui.mensagens.back().titulo, "Mensagem do Sistema");
+    EXPECT_EQ(t.c("data")->text(), hoje);
+    t.c("data")->clear();
+    t.digita("data", "31121899");
+    EXPECT_EQ(t.ui.ultimo(), "A Data não pode ser Antes de 1900.");
+    EXPECT_EQ(t.c("data")->text(), hoje);
+    t.digita("cnpj", "12345678900");
+    EXPECT_EQ(t.ui.ultimo(), "O número de CPF é inválido.");
+    EXPECT_EQ(t.ui.mensagens.size(), 3);
 }
 
-TEST(CampoTexto, BloqueiaAspasEPassaAoProximoComEnter)
+TEST(Formulario, PreencheLeEFoca)
 {
-    Formulario f;
-    f.foca(f.texto);
-    QTest::keyClicks(f.texto, QStringLiteral("D'Avila"));
-    EXPECT_EQ(f.texto->text(), QStringLiteral("DAvila"));
-    QTest::keyClick(f.texto, Qt::Key_Backspace);
-    EXPECT_EQ(f.texto->text(), QStringLiteral("DAvil"));
-    f.sai(f.texto);
-    EXPECT_TRUE(f.valor->hasFocus());
-    EXPECT_EQ(f.texto->text(), QStringLiteral("DAvil"));
-}
-
-TEST(CamposNumericos, InteiroEDecimal)
-{
-    Formulario f;
-    f.foca(f.decimal);
-    QTest::keyClick(f.decimal, '.');
-    EXPECT_EQ(f.decimal->text(), QStringLiteral(","));
-    f.decimal->clear();
-    QTest::keyClicks(f.decimal, QStringLiteral("-1.5x"));
-    EXPECT_EQ(f.decimal->text(), QStringLiteral("-1,5"));
-
-    f.foca(f.inteiro);
-    QTest::keyClicks(f.inteiro, QStringLiteral("12a-3,4.5"));
-    EXPECT_EQ(f.inteiro->text(), QStringLiteral("12-345"));
-
-    f.foca(f.dataCodigo);
-    QTest::keyClicks(f.dataCodigo, QStringLiteral("12/3-4.5,x"));
-    EXPECT_EQ(f.dataCodigo->text(), QStringLiteral("12/3-4.5"));
-}
-
-TEST(CampoData, BarrasSozinhasEConferenciaAoSair)
-{
-    Formulario f;
-    f.foca(f.data);
-    QTest::keyClicks(f.data, QStringLiteral("0103201299"));
-    EXPECT_EQ(f.data->text(), QStringLiteral("01/03/2012"));
-    f.sai(f.data);
-    EXPECT_TRUE(f.ui.mensagens.isEmpty());
-    EXPECT_EQ(f.data->text(), QStringLiteral("01/03/2012"));
-
-    // A typed slash is not doubled.
-    f.foca(f.data);
-    QTest::keyClicks(f.data, QStringLiteral("1/2/12"));
-    EXPECT_EQ(f.data->text(), QStringLiteral("1/2/12"));
-    f.sai(f.data);
-    EXPECT_EQ(f.data->text(), QStringLiteral("01/02/2012"));
-
-    const QString hoje = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
-    f.foca(f.data);
-    QTest::keyClicks(f.data, QStringLiteral("31022012"));
-    f.sai(f.data);
-    EXPECT_EQ(f.ui.ultimo(), QStringLiteral("Data Inválida."));
-    EXPECT_EQ(f.ui.mensagens.back().titulo, QStringLiteral("Mensagem do Sistema"));
-    EXPECT_EQ(f.data->text(), hoje);
-
-    f.foca(f.data);
-    QTest::keyClicks(f.data, QStringLiteral("31121899"));
-    f.sai(f.data);
-    EXPECT_EQ(f.ui.ultimo(), QStringLiteral("A Data não pode ser Antes de 1900."));
-    EXPECT_EQ(f.data->text(), hoje);
-    EXPECT_EQ(f.ui.mensagens.size(), 2);
+    Tela t;
+    EXPECT_EQ(qobject_cast<QLabel*>(t.f.grade()->labelForField(t.f.campo("texto")))->text(), "texto *:");
+    EXPECT_EQ(t.f.campo("cpf")->objectName(), "txtcpf");
+    t.f.preenche(QVariantHash{{"valor", 12345600}, {"data", "1970-03-05"}, {"cpf", "52998224725"}, {"sn", 1}});
+    EXPECT_EQ(t.c("valor")->text(), "1.234,56");
+    EXPECT_EQ(t.c("data")->text(), "05/03/1970");
+    EXPECT_EQ(t.c("cpf")->text(), "529.982.247-25");
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(t.f.campo("sn"))->isChecked());
+    t.c("cep")->setText("79002-000");
+    const QHash<QString, QString> lidos = t.f.le();
+    EXPECT_EQ(lidos.value("valor"), "12345600");
+    EXPECT_EQ(lidos.value("data"), "1970-03-05");
+    EXPECT_EQ(lidos.value("cep"), "79002000");
+    EXPECT_EQ(lidos.value("texto"), "");
+    EXPECT_TRUE(t.f.foca("cep"));
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), t.f.campo("cep"));
+    EXPECT_FALSE(t.f.foca("nenhuma"));
 }
 
 TEST(PadraoGrade, CabecalhosEFonte)
@@ -155,7 +136,7 @@ TEST(PadraoGrade, CabecalhosEFonte)
     QTableView grade;
     PadraoGrade(&grade);
     EXPECT_FALSE(grade.horizontalHeader()->isHidden());
-    EXPECT_EQ(grade.font().family(), QStringLiteral("Arial"));
-    EXPECT_EQ(grade.horizontalHeader()->font().family(), QStringLiteral("Arial"));
-    EXPECT_GE(grade.verticalHeader()->defaultSectionSize(), QFontMetrics(grade.font()).height());
+    EXPECT_EQ(grade.font().family(), "Arial");
+    EXPECT_EQ(grade.horizontalHeader()->font().family(), "Arial");
+    EXPECT_EQ(grade.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
 }

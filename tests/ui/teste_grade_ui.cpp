@@ -1,294 +1,377 @@
+#include "Capturas.h"
 #include "comum/BancoTeste.h"
+#include "ui/core/Formulario.h"
 #include "ui/core/GradeRegistro.h"
+#include "ui/core/TelaGrade.h"
+#include "ui/core/TelaMestreDetalhe.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QDir>
-#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-// A register like the sources of funds, with an amount, and a description looked up by code.
+// A register like the sources of funds, also listing earlier periods, with a description
+// looked up by code.
 DefinicaoGrade definicao()
 {
     DefinicaoGrade d;
-    d.tabela = QStringLiteral("tabTesteFonte");
-    d.chave = {QStringLiteral("Fonte")};
-    d.ordem = QStringLiteral("BimReferencia, Fonte");
+    d.tabela = "tabTesteFonte";
+    d.chave = {"Fonte"};
+    d.ordem = "BimReferencia, Fonte";
     d.listaAnteriores = true;
-    d.mensagemDuplicada = QStringLiteral("A fonte já existe");
+    d.mensagemDuplicada = "A fonte já existe";
     d.ofereceCopia = true;
     d.colunas = {
-        {.campo = QStringLiteral("BimReferencia"), .titulo = QStringLiteral("Bim."), .tipo = TipoColuna::Calculada,
-         .largura = 60},
-        {.campo = QStringLiteral("Fonte"), .titulo = QStringLiteral("Fonte"), .tipo = TipoColuna::Obrigatoria,
-         .largura = 60, .tamanhoMaximo = 6},
-        {.campo = QStringLiteral("Descricao"), .titulo = QStringLiteral("Descrição"), .tipo = TipoColuna::Obrigatoria,
-         .largura = 220},
-        {.campo = QStringLiteral("Valor"), .titulo = QStringLiteral("Valor"), .formato = FormatoColuna::Valor,
-         .largura = 110},
-        {.campo = QStringLiteral("Data"), .titulo = QStringLiteral("Data"), .formato = FormatoColuna::Data, .largura = 90},
-        {.campo = QStringLiteral("Grupo"), .titulo = QStringLiteral("Grupo"), .tipo = TipoColuna::Descricao,
-         .largura = 120, .expressao = QStringLiteral("'Grupo ' || substr(t.Fonte, 1, 1)"), .gravada = false},
+        {.campo = "BimReferencia", .titulo = "Bim.", .tipo = TipoColuna::Calculada},
+        {.campo = "Fonte", .titulo = "Fonte", .tipo = TipoColuna::Obrigatoria, .tamanhoMaximo = 6},
+        {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Obrigatoria, .largura = 220},
+        {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor},
+        {.campo = "Data", .titulo = "Data", .formato = FormatoColuna::Data},
+        {.campo = "Grupo", .titulo = "Grupo", .tipo = TipoColuna::Descricao,
+         .expressao = "'Grupo ' || substr(t.Fonte, 1, 1)", .gravada = false},
     };
     return d;
 }
-
 enum Col { Bim, Fonte, Descricao, Valor, Data, Grupo };
+
+class SemNavegacao : public Navegacao {
+public:
+    void abreMenu(const QString&) override {}
+    void abreJanela(QWidget*) override {}
+    void encerra() override {}
+    QWidget* janela() override { return nullptr; }
+};
 
 struct Tela {
     ProgramaTeste p;
-    std::unique_ptr<GradeRegistro> w;
+    SemNavegacao nav;
+    std::unique_ptr<QWidget> tela;
+    GradeRegistro* w = nullptr;
 
-    explicit Tela(DefinicaoGrade d = definicao(), const QString& periodo = QStringLiteral("201201"))
+    explicit Tela(const QString& periodo = "201201")
     {
-        p.configuraOrgao(QStringLiteral("P001"));
+        p.configuraOrgao("P001");
         p.ctx.BimReferencia = periodo;
-        const Banco& b = p.ctx.BancoOrgao;
-        b.executa(QStringLiteral("CREATE TABLE tabTesteFonte (BimReferencia TEXT, Fonte TEXT COLLATE NOCASE, "
-                                 "Descricao TEXT, Valor INTEGER, Data TEXT)"));
-        const auto insere = [&](const char* per, const char* fonte, const char* desc, qlonglong valor) {
-            b.executa(QStringLiteral("INSERT INTO tabTesteFonte VALUES (?,?,?,?,?)"),
-                      {QString::fromUtf8(per), QString::fromUtf8(fonte), QString::fromUtf8(desc), valor,
-                       QStringLiteral("10/01/2012")});
-        };
-        insere("201106", "001", "Recursos ordinários (2011)", 50000000);
-        insere("201201", "001", "Recursos ordinários", 123456700);
-        insere("201201", "102", "Convênios", 0);
-        w = std::make_unique<GradeRegistro>(p.ctx, std::move(d));
-        w->resize(760, 260);
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
-        w->vista()->setFocus();
+        banco().executa("CREATE TABLE tabTesteFonte (BimReferencia TEXT, Fonte TEXT COLLATE NOCASE, Descricao TEXT, "
+                        "Valor INTEGER, Data TEXT)");
+        banco().executa("INSERT INTO tabTesteFonte VALUES ('201106', '001', 'Recursos ordinários (2011)', 50000000, NULL), "
+                        "('201201', '001', 'Recursos ordinários', 123456700, NULL), ('201201', '102', 'Convênios', 0, NULL)");
     }
-
+    const Banco& banco() { return p.ctx.BancoOrgao; }
+    template <class T> T* abre(T* t)
+    {
+        tela.reset(t);
+        tela->resize(760, 300);
+        tela->show();
+        QApplication::setActiveWindow(tela.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(tela.get()));
+        return t;
+    }
+    TelaGrade* abreGrade(DefinicaoGrade d = definicao())
+    {
+        auto* t = abre(static_cast<TelaGrade*>(FabricaTelaGrade([d] { return d; }, "Fontes")(p.ctx, nav)));
+        w = t->grade();
+        w->vista()->setFocus();
+        return t;
+    }
     QAbstractItemModel* m() const { return w->modelo(); }
-    QTableView* v() const { return w->vista(); }
     QString celula(int l, int c) const { return m()->index(l, c).data().toString(); }
     int linhaNova() const { return m()->rowCount() - 1; }
+    int linhaAtual() const { return w->vista()->currentIndex().row(); }
+    bool editavel(int l, int c) const { return m()->flags(m()->index(l, c)) & Qt::ItemIsEditable; }
     void vaiPara(int l, int c)
     {
-        v()->setCurrentIndex(m()->index(l, c));
+        w->vista()->setFocus();
+        w->vista()->setCurrentIndex(m()->index(l, c));
         QApplication::processEvents();
     }
-    // Types into whatever has the focus: the first key opens the cell's editor.
+    // Types into whatever has the focus (the first key opens the cell's editor); "\t" is Tab,
+    // "\r" Enter, "\x1b" Esc, "\x7f" Delete.
     void digita(const QString& texto)
     {
-        for (const QChar c : texto)
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        for (const QChar c : texto) {
+            const Qt::Key k = c == u'\t' ? Qt::Key_Tab : c == u'\r' ? Qt::Key_Return : c == u'\x1b' ? Qt::Key_Escape
+                            : c == u'\x7f' ? Qt::Key_Delete : Qt::Key(0);
+            if (k)
+                QTest::keyClick(QApplication::focusWidget(), k);
+            else
+                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+            QApplication::processEvents();
+        }
     }
-    void tecla(Qt::Key k)
-    {
-        QTest::keyClick(QApplication::focusWidget(), k);
-        QApplication::processEvents();
-    }
-    int conta(const QString& onde)
-    {
-        return p.ctx.BancoOrgao.valor(QStringLiteral("SELECT count(*) FROM tabTesteFonte WHERE ") + onde).toInt();
-    }
+    int conta(const QString& onde) { return banco().valor("SELECT count(*) FROM tabTesteFonte WHERE " + onde).toInt(); }
 };
 } // namespace
 
 TEST(GradeRegistro, MostraOPeriodoEOsAnterioresEmCinza)
 {
     Tela t;
+    t.abreGrade();
     ASSERT_EQ(t.m()->rowCount(), 4); // three rows and the new-row line
-    EXPECT_EQ(t.m()->headerData(Fonte, Qt::Horizontal).toString(), QStringLiteral("Fonte"));
-    EXPECT_EQ(t.m()->headerData(3, Qt::Vertical).toString(), QStringLiteral("*"));
-    EXPECT_EQ(t.celula(0, Bim), QStringLiteral("201106"));
-    EXPECT_EQ(t.celula(1, Valor), QStringLiteral("12.345,67"));
-    EXPECT_EQ(t.celula(2, Valor), QStringLiteral("0,00"));
-    EXPECT_EQ(t.celula(1, Grupo), QStringLiteral("Grupo 0"));
-
-    // The earlier period: grey and read-only, whatever is typed.
-    const QColor cinza = t.m()->index(0, Descricao).data(Qt::BackgroundRole).value<QColor>();
-    EXPECT_LT(cinza.lightness(), 230);
-    EXPECT_FALSE(t.m()->flags(t.m()->index(0, Descricao)) & Qt::ItemIsEditable);
-    t.vaiPara(0, Descricao);
-    t.digita(QStringLiteral("x"));
-    EXPECT_EQ(t.celula(0, Descricao), QStringLiteral("Recursos ordinários (2011)"));
-    t.tecla(Qt::Key_Delete);
-    EXPECT_TRUE(t.p.ui.perguntas.isEmpty());
-
-    // Required columns yellow, descriptions grey, both on the open period's rows.
+    EXPECT_EQ(t.m()->headerData(Fonte, Qt::Horizontal).toString(), "Fonte");
+    EXPECT_EQ(t.m()->headerData(3, Qt::Vertical).toString(), "*");
+    EXPECT_EQ(t.celula(1, Valor), "12.345,67");
+    EXPECT_EQ(t.celula(2, Valor), "0,00");
+    EXPECT_EQ(t.celula(1, Grupo), "Grupo 0");
+    EXPECT_LT(t.m()->index(0, Descricao).data(Qt::BackgroundRole).value<QColor>().lightness(), 230);
     const QColor amarelo = t.m()->index(1, Fonte).data(Qt::BackgroundRole).value<QColor>();
-    EXPECT_GT(amarelo.red(), 240);
-    EXPECT_GT(amarelo.green(), 240);
-    EXPECT_LT(amarelo.blue(), 220);
-    EXPECT_FALSE(t.m()->flags(t.m()->index(1, Grupo)) & Qt::ItemIsEditable);
-    EXPECT_FALSE(t.m()->flags(t.m()->index(1, Fonte)) & Qt::ItemIsEditable); // stored key
-    EXPECT_TRUE(t.m()->flags(t.m()->index(1, Descricao)) & Qt::ItemIsEditable);
-    EXPECT_TRUE(t.m()->flags(t.m()->index(3, Fonte)) & Qt::ItemIsEditable);
-    EXPECT_FALSE(t.m()->flags(t.m()->index(3, Bim)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(amarelo.red() > 240 && amarelo.green() > 240 && amarelo.blue() < 220);
+    // Earlier period, description, stored key, period: not editable; a new row's key is.
+    for (auto [l, c] : {std::pair{0, Descricao}, {1, Grupo}, {1, Fonte}, {3, Bim}})
+        EXPECT_FALSE(t.editavel(l, c)) << l << c;
+    EXPECT_TRUE(t.editavel(1, Descricao));
+    EXPECT_TRUE(t.editavel(3, Fonte));
+    t.vaiPara(0, Descricao);
+    t.digita("x\x7f");
+    EXPECT_EQ(t.celula(0, Descricao), "Recursos ordinários (2011)");
+    EXPECT_TRUE(t.p.ui.perguntas.isEmpty());
 }
 
-TEST(GradeRegistro, LinhaNovaComCampoObrigatorioVazioFicaEmEdicao)
+TEST(GradeRegistro, LinhaRecusadaFicaEmEdicaoComODigitado)
 {
     Tela t;
+    DefinicaoGrade d = definicao();
+    d.antesGravar = [](Grade& g, int l) -> Recusa {
+        return g.valor(l, "Valor").toLongLong() == 0 ? Recusa(QString("Informe o valor.")) : Recusa();
+    };
+    t.abreGrade(d);
     t.vaiPara(t.linhaNova(), Fonte);
-    t.digita(QStringLiteral("200"));
-    t.tecla(Qt::Key_Tab);                  // to the description, left empty
-    t.tecla(Qt::Key_Tab);                  // to the amount
-    t.digita(QStringLiteral("1.234,567")); // the point and the third decimal are discarded
-    t.tecla(Qt::Key_Return);
-    EXPECT_EQ(t.celula(3, Valor), QStringLiteral("1.234,56"));
-    EXPECT_EQ(t.celula(3, Bim), QStringLiteral("201201"));
-    EXPECT_EQ(t.m()->headerData(3, Qt::Vertical).toString(), QStringLiteral("\u270E"));
-
-    t.vaiPara(1, Descricao); // leaving the row stores it
-    EXPECT_EQ(t.p.ui.ultimo(), QStringLiteral("Preencha Todos os Campos."));
-    QApplication::processEvents();
-    EXPECT_EQ(t.v()->currentIndex().row(), 3);
-    EXPECT_EQ(t.celula(3, Fonte), QStringLiteral("200"));
-    EXPECT_EQ(t.celula(3, Valor), QStringLiteral("1.234,56"));
-    EXPECT_EQ(t.conta(QStringLiteral("Fonte = '200'")), 0);
-
-    t.vaiPara(3, Descricao);
-    t.digita(QStringLiteral("Saude"));
-    t.tecla(Qt::Key_Return);
-    t.vaiPara(1, Descricao);
-    EXPECT_EQ(t.p.ui.mensagens.size(), 1);
-    EXPECT_EQ(t.p.ctx.BancoOrgao.valor(QStringLiteral("SELECT Valor FROM tabTesteFonte WHERE Fonte = '200' "
-                                                      "AND BimReferencia = '201201' AND Descricao = 'Saude'"))
-                  .toLongLong(),
-              12345600);
-    EXPECT_EQ(t.m()->rowCount(), 5);
+    t.digita("200\t\t1.234,567\r"); // the point and the third decimal are discarded
+    EXPECT_EQ(t.celula(3, Valor), "1.234,56");
+    EXPECT_EQ(t.celula(3, Bim), "201201");
+    EXPECT_EQ(t.m()->headerData(3, Qt::Vertical).toString(), "\u270E");
+    struct Caso {
+        int coluna;
+        QString texto, mensagem;
+    };
+    for (const Caso& c : {Caso{-1, "", "Preencha Todos os Campos."}, Caso{Descricao, "Saude\r", "Informe o valor."},
+                          Caso{Fonte, "102\r", "A fonte já existe"}}) {
+        if (c.coluna == Descricao) {
+            t.vaiPara(3, Valor);
+            t.digita("0\r");
+        }
+        if (c.coluna >= 0) {
+            t.vaiPara(3, c.coluna);
+            t.digita(c.texto);
+        }
+        if (c.coluna == Fonte) {
+            t.vaiPara(3, Valor);
+            t.digita("5\r");
+        }
+        t.vaiPara(1, Descricao); // leaving the row stores it
+        EXPECT_EQ(t.p.ui.ultimo(), c.mensagem);
+        QApplication::processEvents();
+        EXPECT_EQ(t.linhaAtual(), 3);
+        EXPECT_EQ(t.conta("Descricao = 'Saude'"), 0);
+    }
+    EXPECT_EQ(t.celula(3, Descricao), "Saude");
+    t.vaiPara(3, Fonte);
+    t.digita("200\r");
+    EXPECT_TRUE(t.w->gravaPendente());
+    EXPECT_EQ(t.conta("Fonte = '200' AND BimReferencia = '201201' AND Descricao = 'Saude' AND Valor = 50000"), 1);
     EXPECT_EQ(t.m()->headerData(3, Qt::Vertical).toString(), QString());
 }
 
-TEST(GradeRegistro, RecusasDaLinhaGuardamODigitado)
-{
-    DefinicaoGrade d = definicao();
-    d.antesGravar = [](Grade& g, int l) -> Recusa {
-        if (g.valor(l, QStringLiteral("Valor")).toLongLong() == 0)
-            return QStringLiteral("Informe o valor.");
-        return {};
-    };
-    Tela t(d);
-    t.vaiPara(t.linhaNova(), Fonte);
-    t.digita(QStringLiteral("102"));
-    t.tecla(Qt::Key_Tab);
-    t.digita(QStringLiteral("Outra"));
-    t.tecla(Qt::Key_Tab);
-    t.digita(QStringLiteral("5"));
-    t.tecla(Qt::Key_Return);
-    t.vaiPara(1, Descricao);
-    EXPECT_EQ(t.p.ui.ultimo(), QStringLiteral("A fonte já existe"));
-    QApplication::processEvents();
-    EXPECT_EQ(t.v()->currentIndex().row(), 3);
-
-    t.vaiPara(3, Valor);
-    t.digita(QStringLiteral("0"));
-    t.tecla(Qt::Key_Return);
-    t.vaiPara(3, Fonte);
-    t.digita(QStringLiteral("103"));
-    t.tecla(Qt::Key_Return);
-    EXPECT_TRUE(t.w->grade().pendente(3));
-    EXPECT_FALSE(t.w->gravaPendente());
-    EXPECT_EQ(t.p.ui.ultimo(), QStringLiteral("Informe o valor."));
-    EXPECT_EQ(t.celula(3, Fonte), QStringLiteral("103"));
-    EXPECT_EQ(t.celula(3, Descricao), QStringLiteral("Outra"));
-    EXPECT_EQ(t.conta(QStringLiteral("Fonte = '103'")), 0);
-}
-
-TEST(GradeRegistro, EscCancelaALinha)
+TEST(GradeRegistro, EscEDelete)
 {
     Tela t;
-    // A changed row gets its stored values back.
+    t.abreGrade();
     t.vaiPara(2, Descricao);
-    t.digita(QStringLiteral("Mudou"));
-    t.tecla(Qt::Key_Return); // the cell is taken, the row is still in edit
-    EXPECT_EQ(t.celula(2, Descricao), QStringLiteral("Mudou"));
+    t.digita("Mudou\r"); // the cell is taken, the row is still in edit
+    EXPECT_EQ(t.celula(2, Descricao), "Mudou");
     t.vaiPara(2, Descricao);
-    t.tecla(Qt::Key_Escape);
-    EXPECT_EQ(t.celula(2, Descricao), QStringLiteral("Convênios"));
-    EXPECT_FALSE(t.w->grade().pendente(2));
-
-    // A new row disappears: the first Esc leaves the cell, the second the row.
+    t.digita("\x1b");
+    EXPECT_EQ(t.celula(2, Descricao), "Convênios");
+    // A new row goes: the first Esc leaves the cell, the second the row.
     t.vaiPara(t.linhaNova(), Fonte);
-    t.digita(QStringLiteral("300"));
-    t.tecla(Qt::Key_Tab);
-    t.digita(QStringLiteral("Nova"));
+    t.digita("300\tNova");
     EXPECT_EQ(t.m()->rowCount(), 5);
-    t.tecla(Qt::Key_Escape);
-    t.tecla(Qt::Key_Escape);
+    t.digita("\x1b\x1b");
     EXPECT_EQ(t.m()->rowCount(), 4);
-    t.vaiPara(1, Descricao);
-    EXPECT_TRUE(t.p.ui.mensagens.isEmpty());
-    EXPECT_EQ(t.conta(QStringLiteral("Fonte = '300'")), 0);
-}
 
-TEST(GradeRegistro, DeleteConfirmaAntesDeExcluir)
-{
-    Tela t;
     t.vaiPara(2, Descricao);
-    t.tecla(Qt::Key_Delete);
+    t.digita("\x7f");
     ASSERT_EQ(t.p.ui.perguntas.size(), 1);
-    EXPECT_EQ(t.p.ui.perguntas[0].titulo, QStringLiteral("Atenção"));
-    EXPECT_EQ(t.p.ui.perguntas[0].texto, QStringLiteral("Confirma a Exclusão da Linha ?"));
-    EXPECT_EQ(t.m()->rowCount(), 4);
-    EXPECT_EQ(t.conta(QStringLiteral("Fonte = '102'")), 1);
-
+    EXPECT_EQ(t.p.ui.perguntas[0].titulo, "Atenção");
+    EXPECT_EQ(t.p.ui.perguntas[0].texto, "Confirma a Exclusão da Linha ?");
+    EXPECT_EQ(t.conta("Fonte = '102'"), 1);
     t.p.ui.respostas = {true};
-    t.tecla(Qt::Key_Delete);
+    t.digita("\x7f");
     EXPECT_EQ(t.m()->rowCount(), 3);
-    EXPECT_EQ(t.conta(QStringLiteral("Fonte = '102'")), 0);
-    EXPECT_EQ(t.conta(QStringLiteral("1=1")), 2);
-}
-
-TEST(GradeRegistro, CopiaDoBimestreAnteriorPeloBotao)
-{
-    Tela t(definicao(), QStringLiteral("201107"));
-    // Only the earlier rows are listed in 201107 (none of its own yet), grey.
-    ASSERT_NE(t.w->botaoCopia(), nullptr);
-    EXPECT_EQ(t.w->botaoCopia()->text(), QStringLiteral("Importar Bimestre Anterior"));
-    t.p.ctx.BancoOrgao.executa(
-        QStringLiteral("INSERT INTO tabTesteFonte VALUES ('201107', '999', 'Será substituída', 0, NULL)"));
-    t.w->PreencheGrid();
-
-    QTest::mouseClick(t.w->botaoCopia(), Qt::LeftButton);
-    ASSERT_EQ(t.p.ui.perguntas.size(), 1);
-    EXPECT_EQ(t.p.ui.perguntas[0].titulo, QStringLiteral("Atenção"));
-    EXPECT_EQ(t.p.ui.perguntas[0].texto,
-              QStringLiteral("Todos os atuais Cadastros serão substituidas pelos do Bimestre Anterior.\nDeseja Continuar ?"));
-    EXPECT_EQ(t.conta(QStringLiteral("BimReferencia = '201107'")), 1);
-
-    t.p.ui.respostas = {true};
-    QTest::mouseClick(t.w->botaoCopia(), Qt::LeftButton);
-    EXPECT_EQ(t.conta(QStringLiteral("BimReferencia = '201107' AND Fonte = '001' AND Valor = 50000000")), 1);
-    EXPECT_EQ(t.conta(QStringLiteral("BimReferencia = '201107'")), 1);
-    // 201106 and its copy in 201107, then the new-row line (201201 lies after the open period).
-    ASSERT_EQ(t.m()->rowCount(), 3);
-    EXPECT_EQ(t.celula(1, Bim), QStringLiteral("201107"));
-    EXPECT_EQ(t.celula(1, Descricao), QStringLiteral("Recursos ordinários (2011)"));
-    EXPECT_TRUE(t.m()->flags(t.m()->index(1, Descricao)) & Qt::ItemIsEditable);
-}
-
-TEST(GradeRegistro, SemPeriodoAbertoGradeVazia)
-{
-    Tela t(definicao(), QString());
-    EXPECT_EQ(t.m()->rowCount(), 0);
-    EXPECT_FALSE(t.w->botaoCopia()->isEnabled());
+    EXPECT_EQ(t.conta("1=1"), 2);
     EXPECT_TRUE(t.p.ui.mensagens.isEmpty());
 }
 
-// Saves a picture of the grid when LUMO_CAPTURAS names a folder.
-TEST(GradeRegistro, Captura)
+TEST(GradeRegistro, CopiaPeloBotaoESemPeriodo)
 {
-    const QString pasta = qEnvironmentVariable("LUMO_CAPTURAS");
-    if (pasta.isEmpty())
-        GTEST_SKIP();
+    Tela t("201107");
+    t.banco().executa("INSERT INTO tabTesteFonte VALUES ('201107', '999', 'Será substituída', 0, NULL)");
+    TelaGrade* tela = t.abreGrade();
+    QPushButton* copia = t.w->botaoCopia();
+    ASSERT_NE(copia, nullptr);
+    EXPECT_EQ(copia->text(), "Importar Bimestre Anterior");
+    EXPECT_EQ(tela->botoes().linha->indexOf(copia), 3);
+    copia->click();
+    ASSERT_EQ(t.p.ui.perguntas.size(), 1);
+    EXPECT_EQ(t.p.ui.perguntas[0].texto, "Todos os atuais Cadastros serão substituidas pelos do Bimestre Anterior.\nDeseja Continuar ?");
+    EXPECT_EQ(t.conta("BimReferencia = '201107' AND Fonte = '999'"), 1);
+    t.p.ui.respostas = {true};
+    copia->click();
+    EXPECT_EQ(t.conta("BimReferencia = '201107' AND Fonte = '001' AND Valor = 50000000"), 1);
+    EXPECT_EQ(t.conta("BimReferencia = '201107'"), 1);
+    ASSERT_EQ(t.m()->rowCount(), 3); // 201106, its copy, the new-row line
+    EXPECT_TRUE(t.editavel(1, Descricao));
+
+    Tela s{QString()};
+    s.abreGrade();
+    EXPECT_EQ(s.m()->rowCount(), 0);
+    EXPECT_FALSE(s.w->botaoCopia()->isEnabled());
+}
+
+TEST(TelaGrade, FecharGuardaALinhaPendenteOuFicaAberta)
+{
     Tela t;
-    t.vaiPara(t.linhaNova(), Fonte);
-    t.digita(QStringLiteral("205"));
-    t.tecla(Qt::Key_Tab);
-    t.digita(QStringLiteral("Em edicao"));
-    t.tecla(Qt::Key_Return);
-    QApplication::processEvents();
-    QDir().mkpath(pasta);
-    EXPECT_TRUE(t.w->grab().save(QDir(pasta).filePath(QStringLiteral("grade.png"))));
+    // As a child window of the main window.
+    QMdiArea* area = t.abre(new QMdiArea);
+    auto* tela = static_cast<TelaGrade*>(FabricaTelaGrade(definicao, "Fontes")(t.p.ctx, t.nav));
+    QMdiSubWindow* janela = area->addSubWindow(tela);
+    janela->show();
+    t.w = tela->grade();
+    EXPECT_EQ(janela->windowTitle(), "Fontes");
+    tela->botoes().novo->click();
+    EXPECT_EQ(t.linhaAtual(), t.linhaNova());
+    EXPECT_EQ(t.w->vista()->currentIndex().column(), Fonte);
+    t.digita("400\r");
+    Captura(area, "grade");
+    tela->botoes().fechar->click();
+    EXPECT_TRUE(janela->isVisible());
+    EXPECT_EQ(t.p.ui.ultimo(), "Preencha Todos os Campos.");
+    t.vaiPara(3, Descricao);
+    t.digita("Fecha\r");
+    EXPECT_TRUE(janela->close());
+    EXPECT_EQ(t.conta("Fonte = '400' AND Descricao = 'Fecha'"), 1);
+}
+
+TEST(TelaGrade, DemonstrativoGravaOPeriodoInteiro)
+{
+    Tela t;
+    t.banco().executa("CREATE TABLE tabCat (campo INTEGER, descricao TEXT, grupo INTEGER, esfera TEXT)");
+    t.banco().executa("INSERT INTO tabCat VALUES (1, 'Receitas', 1, 'EM'), (2, 'Impostos', 0, 'M'), (3, 'Taxas', 0, 'EM'), "
+                      "(4, 'Estadual', 0, 'E')");
+    t.banco().executa("CREATE TABLE tabMov (BimReferencia TEXT, Campo INTEGER, Valor INTEGER)");
+    t.banco().executa("INSERT INTO tabMov VALUES ('201106', 2, 1)");
+    DefinicaoGrade d;
+    d.tabela = "tabMov";
+    d.chave = {"Campo"};
+    d.ordem = "Campo";
+    d.gravaPeriodoInteiro = true;
+    d.permiteIncluir = d.permiteExcluir = false;
+    d.mensagemGravado = "Valores Incluidos Com Sucesso";
+    d.consultaCatalogo = "SELECT campo AS Campo, descricao AS Descricao, grupo AS Grupo FROM tabCat "
+                         "WHERE esfera IN ('EM', ?) ORDER BY campo";
+    d.colunaSomenteLeitura = "Grupo";
+    d.colunas = {{.campo = "Campo", .titulo = "Linha", .tipo = TipoColuna::Calculada},
+                 {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Descricao, .gravada = false},
+                 {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor},
+                 {.campo = "Grupo", .titulo = "", .oculta = true, .expressao = "SELECT grupo FROM tabCat WHERE campo = t.Campo",
+                  .gravada = false}};
+    d.colunas[0].consulta = {"tabCat", "campo", "descricao", {}, "Descricao", {}};
+    // The lines of the body's sphere: a municipal body's code begins with "P".
+    const auto porEsfera = [d](const Contexto& ctx) {
+        DefinicaoGrade e = d;
+        e.valoresCatalogo = {ctx.CodigoOrgao.startsWith(u'P') ? "M" : "E"};
+        return e;
+    };
+    auto* tela = t.abre(static_cast<TelaGrade*>(FabricaTelaGrade(porEsfera, "Anexo")(t.p.ctx, t.nav)));
+    t.w = tela->grade();
+    EXPECT_FALSE(tela->botoes().novo->isEnabled());
+    // A period never saved shows the catalogue's lines with zeros; group lines are read-only.
+    ASSERT_EQ(t.m()->rowCount(), 3);
+    EXPECT_EQ(t.celula(1, 2), "0,00");
+    EXPECT_FALSE(t.editavel(0, 2));
+    t.vaiPara(1, 2);
+    t.digita("7,5\r");
+    t.vaiPara(2, 2); // leaving a row stores nothing
+    EXPECT_EQ(t.banco().valor("SELECT count(*) FROM tabMov").toInt(), 1);
+    for (int vez = 0; vez < 2; ++vez) { // saving twice gives the same rows
+        tela->botoes().gravar->click();
+        EXPECT_EQ(t.p.ui.ultimo(), "Valores Incluidos Com Sucesso");
+        EXPECT_EQ(t.banco().valor("SELECT group_concat(Campo || '=' || Valor) FROM tabMov WHERE BimReferencia = '201201'")
+                      .toString(),
+                  "1=0,2=75000,3=0");
+    }
+    EXPECT_EQ(t.celula(2, 1), "Taxas"); // read back with its caption
+    EXPECT_EQ(t.banco().valor("SELECT count(*) FROM tabMov").toInt(), 4);
+}
+
+TEST(TelaMestreDetalhe, DetalheSegueOMestreSelecionado)
+{
+    Tela t;
+    t.banco().executa("CREATE TABLE tabEmp (idEmpenho INTEGER, BimReferencia TEXT, Numero TEXT, Valor INTEGER)");
+    t.banco().executa("INSERT INTO tabEmp VALUES (1, '201201', '1/2012', 10000), (2, '201201', '2/2012', 20000)");
+    t.banco().executa("CREATE TABLE tabPag (idPagamento INTEGER, idEmpenho INTEGER, BimReferencia TEXT, Numero TEXT, "
+                      "Ordem TEXT, Pago INTEGER)");
+    t.banco().executa("INSERT INTO tabPag VALUES (1, 2, '201201', '2/2012', 'OB1', 5000)");
+    DefinicaoMestreDetalhe md{"Anexo XIV", "Empenhos", {}, {}, true};
+    md.mestre.tabela = "tabEmp";
+    md.mestre.identificador = "idEmpenho";
+    md.mestre.ordem = "idEmpenho";
+    md.mestre.colunas = {{.campo = "idEmpenho", .titulo = "Id", .oculta = true},
+                         {.campo = "Numero", .titulo = "Número", .tipo = TipoColuna::Obrigatoria},
+                         {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor}};
+    DefinicaoGrade pag;
+    pag.tabela = "tabPag";
+    pag.identificador = "idPagamento";
+    pag.chave = {"idPagamento", "Ordem"};
+    pag.mensagemDuplicada = "Ordem já paga.";
+    pag.mestre = {{"idEmpenho", "idEmpenho"}, {"Numero", "Numero", false}};
+    pag.colunas = {{.campo = "Ordem", .titulo = "OB/Cheque", .tipo = TipoColuna::Obrigatoria},
+                   {.campo = "Pago", .titulo = "Valor Pago", .formato = FormatoColuna::Valor},
+                   {.campo = "idPagamento", .titulo = "Id", .oculta = true}};
+    md.detalhes.push_back({"Pagamentos", pag});
+    auto* tela = t.abre(static_cast<TelaMestreDetalhe*>(FabricaTelaMestreDetalhe([md](const Contexto&) { return md; })(t.p.ctx, t.nav)));
+    GradeRegistro* detalhe = tela->detalhe(1);
+    t.w = tela->mestre();
+    EXPECT_EQ(detalhe->grade().linhas(), 0); // the first commitment has no payment
+    t.vaiPara(2, 1);
+    EXPECT_EQ(detalhe->modelo()->rowCount(), 0); // nor a new one: no master row, no detail row
+    t.vaiPara(1, 1);
+    EXPECT_EQ(detalhe->modelo()->index(0, 0).data().toString(), "OB1");
+    EXPECT_EQ(tela->ficha()->campoTexto("Numero")->text(), "2/2012");
+
+    // A payment typed on the detail tab takes the commitment's key and number.
+    tela->abas()->setCurrentIndex(1);
+    t.w = detalhe;
+    t.vaiPara(1, 0);
+    t.digita("OB2\t3\r");
+    tela->abas()->setCurrentIndex(0);
+    EXPECT_EQ(t.banco().valor("SELECT idEmpenho || Numero || Pago FROM tabPag WHERE Ordem = 'OB2'").toString(), "22/201230000");
+    EXPECT_EQ(t.banco().valor("SELECT max(idPagamento) FROM tabPag").toInt(), 2);
+    // A refused row keeps its tab (the order is repeated within the commitment).
+    tela->abas()->setCurrentIndex(1);
+    t.vaiPara(2, 0);
+    t.digita("OB1\t4\r");
+    tela->abas()->setCurrentIndex(0);
+    EXPECT_EQ(tela->abas()->currentIndex(), 1);
+    EXPECT_EQ(t.p.ui.ultimo(), "Ordem já paga.");
+    t.digita("\x1b\x1b");
+    tela->abas()->setCurrentIndex(0);
+    EXPECT_EQ(tela->abas()->currentIndex(), 0);
+
+    // The form types the master row; Gravar stores it.
+    t.w = tela->mestre();
+    t.vaiPara(1, 1);
+    tela->ficha()->campoTexto("Valor")->setText("9,00");
+    Q_EMIT tela->ficha()->campoAlterado("Valor");
+    EXPECT_EQ(t.celula(1, 2), "9,00");
+    EXPECT_TRUE(tela->grava());
+    EXPECT_EQ(t.banco().valor("SELECT Valor FROM tabEmp WHERE idEmpenho = 2").toLongLong(), 90000);
+    Captura(tela, "mestre_detalhe");
 }

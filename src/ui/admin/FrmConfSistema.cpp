@@ -2,6 +2,7 @@
 #include "core/Contexto.h"
 #include "ui/admin/FrmComprovante.h"
 #include "ui/core/Campos.h"
+#include "ui/core/Formulario.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,33 +13,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-namespace {
-QLineEdit* novoCampo(Contexto& ctx, const CampoFicha& c, QWidget* pai)
-{
-    CampoTexto* campo = nullptr;
-    switch (c.tipo) {
-    case TipoDado::Cpf:
-    case TipoDado::Cnpj:
-        campo = new CampoDocumento(&ctx.interacao(), c.tipo == TipoDado::Cpf, pai);
-        break;
-    case TipoDado::Cep:
-        campo = new CampoDataCodigo(pai);
-        break;
-    case TipoDado::Data:
-        campo = new CampoData(&ctx.interacao(), pai);
-        break;
-    default:
-        campo = new CampoTexto(pai);
-        break;
-    }
-    campo->setObjectName(QStringLiteral("txt") + c.coluna);
-    campo->setMaxLength(c.tamanho);
-    if (c.tamanho <= 20)
-        campo->setMaximumWidth(c.tipo == TipoDado::Uf ? 48 : 180);
-    return campo;
-}
-} // namespace
 
 FrmConfSistema::FrmConfSistema(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_(ctx)
 {
@@ -87,24 +61,20 @@ FrmConfSistema::FrmConfSistema(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_
 
 QWidget* FrmConfSistema::montaAba(int aba, const Ficha& ficha)
 {
-    auto* pagina = new QWidget(this);
-    auto* formulario = new QFormLayout(pagina);
+    auto* pagina = new Formulario(&ctx_.interacao(), ficha.campos, this);
+    fichas_[size_t(aba)] = pagina;
     if (aba == 0) {
         codigo_ = new QLabel(pagina);
         codigo_->setObjectName(QStringLiteral("lblCodigo"));
         descricao_ = new QLabel(pagina);
         descricao_->setObjectName(QStringLiteral("lblDescricao"));
-        formulario->addRow(QStringLiteral("Código:"), codigo_);
-        formulario->addRow(QStringLiteral("Órgão:"), descricao_);
+        pagina->grade()->insertRow(0, QStringLiteral("Código:"), codigo_);
+        pagina->grade()->insertRow(1, QStringLiteral("Órgão:"), descricao_);
     }
-    for (const CampoFicha& c : ficha.campos) {
-        QLineEdit* campo = novoCampo(ctx_, c, pagina);
-        campos_[size_t(aba)].insert(c.coluna, campo);
-        formulario->addRow(c.obrigatorio ? c.rotulo.chopped(1) + QStringLiteral(" *:") : c.rotulo, campo);
-    }
-    formulario->addRow(new QLabel(QStringLiteral("* campos obrigatórios"), pagina));
     return pagina;
 }
+
+QLineEdit* FrmConfSistema::campo(int aba, const QString& coluna) const { return fichas_[size_t(aba)]->campoTexto(coluna); }
 
 QWidget* FrmConfSistema::montaAbaComprovantes()
 {
@@ -128,13 +98,9 @@ void FrmConfSistema::mostra()
 {
     codigo_->setText(cfg_.codigoOrgao);
     descricao_->setText(cfg_.descricao);
-    auto preenche = [this](int aba, const Ficha& ficha, const Valores& valores) {
-        for (const CampoFicha& c : ficha.campos)
-            campos_[size_t(aba)].value(c.coluna)->setText(ValorParaTela(c.tipo, valores.value(c.coluna)));
-    };
-    preenche(0, FichaOrgao(), cfg_.orgao);
-    for (size_t i = 0; i < FichasResponsaveis().size(); ++i)
-        preenche(int(i) + 1, FichasResponsaveis()[i], cfg_.responsaveis[i]);
+    fichas_[0]->preenche(cfg_.orgao);
+    for (size_t i = 0; i < cfg_.responsaveis.size(); ++i)
+        fichas_[i + 1]->preenche(cfg_.responsaveis[i]);
     backup_->setChecked(cfg_.backup);
     integrado_->setChecked(cfg_.integradoSet);
     // The proofs hang on the saved row of the person responsible for filling in.
@@ -147,13 +113,9 @@ void FrmConfSistema::mostra()
 
 void FrmConfSistema::recolhe()
 {
-    auto le = [this](int aba, const Ficha& ficha, Valores& valores) {
-        for (const CampoFicha& c : ficha.campos)
-            valores.insert(c.coluna, ValorDaTela(c.tipo, campos_[size_t(aba)].value(c.coluna)->text()));
-    };
-    le(0, FichaOrgao(), cfg_.orgao);
-    for (size_t i = 0; i < FichasResponsaveis().size(); ++i)
-        le(int(i) + 1, FichasResponsaveis()[i], cfg_.responsaveis[i]);
+    cfg_.orgao.insert(fichas_[0]->le());
+    for (size_t i = 0; i < cfg_.responsaveis.size(); ++i)
+        cfg_.responsaveis[i].insert(fichas_[i + 1]->le());
     cfg_.backup = backup_->isChecked();
     cfg_.integradoSet = integrado_->isChecked();
     cfg_.rreo = rreo_->comprovante();
@@ -167,8 +129,7 @@ void FrmConfSistema::grava()
     case Gravacao::Recusada:
         if (const auto recusa = ValidaConfiguracao(cfg_)) {
             abas_->setCurrentIndex(recusa->aba);
-            if (QLineEdit* c = campo(recusa->aba, recusa->coluna))
-                c->setFocus();
+            fichas_[size_t(recusa->aba)]->foca(recusa->coluna);
         }
         break;
     case Gravacao::Gravada:

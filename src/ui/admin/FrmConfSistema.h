@@ -5,6 +5,7 @@
 #include <QHash>
 #include <array>
 
+class Formulario;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -21,7 +22,7 @@ public:
 
     QTabWidget* abas() const { return abas_; }
     // The field of a column on a tab (0 the body, 1-3 the persons).
-    QLineEdit* campo(int aba, const QString& coluna) const { return campos_[size_t(aba)].value(coluna); }
+    QLineEdit* campo(int aba, const QString& coluna) const;
     QCheckBox* backup() const { return backup_; }
     QCheckBox* integradoSet() const { return integrado_; }
     SeletorComprovante* rreo() const { return rreo_; }
@@ -48,7 +49,7 @@ private:
     Contexto& ctx_;
     Configuracao cfg_;
     QTabWidget* abas_;
-    std::array<QHash<QString, QLineEdit*>, 4> campos_;
+    std::array<Formulario*, 4> fichas_{};
     QLabel* codigo_;
     QLabel* descricao_;
     QCheckBox* backup_;

@@ -3,6 +3,7 @@
 #include "core/Documentos.h"
 
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -138,18 +139,98 @@ CampoDataCodigo::CampoDataCodigo(QWidget* pai) : CampoTexto(pai) {}
 
 ResultadoTecla CampoDataCodigo::filtra(QChar tecla) { return {FiltraTeclaDataCodigo(tecla)}; }
 
-CampoDocumento::CampoDocumento(Interacao* ui, bool cpf, QWidget* pai) : CampoDataCodigo(pai), ui_(ui), cpf_(cpf)
+CampoDocumento::CampoDocumento(Interacao* ui, TipoCampo tipo, QWidget* pai) : CampoDataCodigo(pai), ui_(ui), tipo_(tipo)
 {
-    setMaxLength(cpf ? 14 : 18);
+    setMaxLength(tipo == TipoCampo::Cpf ? 14 : 18);
 }
 
 void CampoDocumento::normaliza()
 {
-    const QString pontuado = FormataDocumento(SomenteDigitos(text()), true);
+    const QString digitos = SomenteDigitos(text());
+    const QString pontuado = FormataDocumento(digitos, true);
     if (!pontuado.isEmpty())
         setText(pontuado);
-    if (cpf_ && ui_)
+    if (ui_ && (tipo_ == TipoCampo::Cpf || (tipo_ == TipoCampo::CpfCnpj && digitos.size() == 11)))
         ConfereCPF(*ui_, text());
+}
+
+CampoTelefone::CampoTelefone(QWidget* pai) : CampoTexto(pai) {}
+
+ResultadoTecla CampoTelefone::filtra(QChar tecla) { return {FiltraTeclaTelefone(tecla)}; }
+
+CampoLista::CampoLista(const std::vector<OpcaoLista>& opcoes, bool vazia, QWidget* pai) : QComboBox(pai)
+{
+    if (vazia)
+        addItem(QString(), QString());
+    for (const OpcaoLista& o : opcoes)
+        addItem(o.texto, o.valor);
+}
+
+namespace {
+const std::vector<OpcaoLista>& opcoesSimNao()
+{
+    static const std::vector<OpcaoLista> o{{QStringLiteral("1"), QStringLiteral("Sim")}, {QStringLiteral("0"), QStringLiteral("Não")}};
+    return o;
+}
+} // namespace
+
+QWidget* NovoEditorCampo(const DefinicaoCampo& c, Interacao* ui, QWidget* pai, bool emGrade)
+{
+    QWidget* w = nullptr;
+    CampoTexto* campo = nullptr;
+    switch (c.tipo) {
+    case TipoCampo::Texto:
+    case TipoCampo::Codigo: campo = new CampoTexto(pai); break;
+    case TipoCampo::Inteiro: campo = new CampoInteiro(pai); break;
+    case TipoCampo::Valor:
+    case TipoCampo::Percentual: campo = new CampoValor(pai, c.decimais); break;
+    case TipoCampo::Decimal: campo = new CampoDecimal(pai); break;
+    case TipoCampo::Data: campo = new CampoData(ui, pai); break;
+    case TipoCampo::Cpf:
+    case TipoCampo::Cnpj:
+    case TipoCampo::CpfCnpj: campo = new CampoDocumento(ui, c.tipo, pai); break;
+    case TipoCampo::Cep: campo = new CampoDataCodigo(pai); campo->setMaxLength(9); break;
+    case TipoCampo::Telefone: campo = new CampoTelefone(pai); break;
+    case TipoCampo::Lista: w = new CampoLista(c.opcoes, !c.obrigatorio, pai); break;
+    case TipoCampo::SimNao:
+        if (emGrade)
+            w = new CampoLista(opcoesSimNao(), false, pai);
+        else
+            w = new QCheckBox(pai);
+        break;
+    }
+    if (campo) {
+        if (c.tamanho > 0 && c.tipo != TipoCampo::Data && c.tipo != TipoCampo::Cep)
+            campo->setMaxLength(c.tamanho);
+        if (emGrade)
+            campo->defineComoEditorDeGrade();
+        else if (c.tamanho > 0 && c.tamanho <= 20)
+            campo->setMaximumWidth(c.tamanho <= 2 ? 48 : 180);
+        w = campo;
+    }
+    w->setObjectName(QStringLiteral("txt") + c.coluna);
+    return w;
+}
+
+QString TextoDoEditor(const QWidget* editor)
+{
+    if (auto* l = qobject_cast<const QLineEdit*>(editor))
+        return l->text();
+    if (auto* c = qobject_cast<const QComboBox*>(editor))
+        return c->currentText();
+    if (auto* b = qobject_cast<const QCheckBox*>(editor))
+        return b->isChecked() ? QStringLiteral("Sim") : QStringLiteral("Não");
+    return {};
+}
+
+void DefineTextoDoEditor(QWidget* editor, const QString& texto)
+{
+    if (auto* l = qobject_cast<QLineEdit*>(editor))
+        l->setText(texto);
+    else if (auto* c = qobject_cast<QComboBox*>(editor))
+        c->setCurrentIndex(std::max(0, c->findText(texto)));
+    else if (auto* b = qobject_cast<QCheckBox*>(editor))
+        b->setChecked(texto == QStringLiteral("Sim"));
 }
 
 void PadraoGrade(QTableView* grade)

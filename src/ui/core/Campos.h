@@ -1,7 +1,9 @@
 #pragma once
 #include "core/Moeda.h"
 #include "core/Teclas.h"
+#include "core/TiposCampo.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <functional>
 
@@ -97,18 +99,41 @@ protected:
     ResultadoTecla filtra(QChar tecla) override;
 };
 
-// CPF or CNPJ: digits and punctuation; on leaving it is shown punctuated, and a CPF whose
-// check digits fail is refused with its message.
+// CPF, CNPJ or either: digits and punctuation; on leaving it is shown punctuated, and a CPF
+// whose check digits fail is refused with its message.
 class CampoDocumento : public CampoDataCodigo {
     Q_OBJECT
 public:
-    CampoDocumento(Interacao* ui, bool cpf, QWidget* pai = nullptr);
+    CampoDocumento(Interacao* ui, TipoCampo tipo, QWidget* pai = nullptr);
     void normaliza() override;
 
 private:
     Interacao* ui_;
-    bool cpf_;
+    TipoCampo tipo_;
 };
+
+class CampoTelefone : public CampoTexto {
+    Q_OBJECT
+public:
+    explicit CampoTelefone(QWidget* pai = nullptr);
+
+protected:
+    ResultadoTecla filtra(QChar tecla) override;
+};
+
+// One of a list of values (also Sim/Não in a grid cell); shows the texts, keeps the values.
+class CampoLista : public QComboBox {
+    Q_OBJECT
+public:
+    CampoLista(const std::vector<OpcaoLista>& opcoes, bool vazia, QWidget* pai = nullptr);
+};
+
+// The one factory of editors: the widget for a field of a form (emGrade false) or for a cell of
+// a grid (emGrade true: no frame, the grid puts the text in shape). Named "txt" + column.
+QWidget* NovoEditorCampo(const DefinicaoCampo& campo, Interacao* ui, QWidget* pai, bool emGrade = false);
+// The shown text of any editor the factory makes, and its setting.
+QString TextoDoEditor(const QWidget* editor);
+void DefineTextoDoEditor(QWidget* editor, const QString& texto);
 
 // The common look of every grid: headers shown, Arial (or the nearest sans-serif) in the
 // header and the body, one line per row.

@@ -22,7 +22,20 @@ const QColor CorObrigatoria(0xFF, 0xFF, 0xC0);
 // The rows of Grade as a Qt model, plus one empty row at the end that takes a new record.
 class GradeRegistro::Modelo : public QAbstractTableModel, public ObservadorGrade {
 public:
-    Modelo(Grade& g, QObject* pai) : QAbstractTableModel(pai), g_(g) { g_.defineObservador(this); }
+    Modelo(Grade& g, QObject* pai) : QAbstractTableModel(pai), g_(g)
+    {
+        g_.defineObservador(this);
+        // What depends only on the column is worked out once, not per cell drawn.
+        for (int c = 0; c < g_.colunas(); ++c) {
+            const ColunaGrade& col = g_.coluna(c);
+            alinhamento_.push_back(NumericoAhDireita(col.formato) ? int(Qt::AlignRight | Qt::AlignVCenter)
+                                   : col.formato == TipoCampo::Data ? int(Qt::AlignCenter)
+                                                                    : int(Qt::AlignLeft | Qt::AlignVCenter));
+            fundo_.push_back(col.tipo == TipoColuna::Descricao     ? QVariant(CorDescricao)
+                             : col.tipo == TipoColuna::Obrigatoria ? QVariant(CorObrigatoria)
+                                                                   : QVariant());
+        }
+    }
 
     bool ehLinhaNova(int linha) const { return linha >= g_.linhas(); }
 
@@ -34,27 +47,18 @@ public:
 
     QVariant data(const QModelIndex& i, int papel) const override
     {
-        const ColunaGrade& col = g_.coluna(i.column());
+        const int c = i.column();
         const bool nova = ehLinhaNova(i.row());
         switch (papel) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            return nova ? QString() : g_.texto(i.row(), i.column());
+            return nova ? QString() : g_.texto(i.row(), c);
         case Qt::TextAlignmentRole:
-            if (col.formato == FormatoColuna::Valor || col.formato == FormatoColuna::Inteiro
-                || col.formato == FormatoColuna::Decimal)
-                return int(Qt::AlignRight | Qt::AlignVCenter);
-            if (col.formato == FormatoColuna::Data)
-                return int(Qt::AlignCenter);
-            return int(Qt::AlignLeft | Qt::AlignVCenter);
+            return alinhamento_[size_t(c)];
         case Qt::BackgroundRole:
             if (!nova && g_.somenteLeitura(i.row()))
                 return CorOutroPeriodo;
-            if (col.tipo == TipoColuna::Descricao)
-                return CorDescricao;
-            if (col.tipo == TipoColuna::Obrigatoria)
-                return CorObrigatoria;
-            return {};
+            return fundo_[size_t(c)];
         case Qt::ForegroundRole:
             if (!nova && g_.somenteLeitura(i.row()))
                 return TextoOutroPeriodo;
@@ -132,6 +136,8 @@ public:
 private:
     Grade& g_;
     bool mudando_ = false;
+    std::vector<QVariant> alinhamento_;
+    std::vector<QVariant> fundo_;
 };
 
 // Cell editors are the screens' own fields, so a cell filters keys as a field does.
@@ -141,30 +147,18 @@ public:
 
     QWidget* createEditor(QWidget* pai, const QStyleOptionViewItem&, const QModelIndex& i) const override
     {
-        const ColunaGrade& col = g_.coluna(i.column());
-        CampoTexto* campo = nullptr;
-        switch (col.formato) {
-        case FormatoColuna::Valor: campo = new CampoValor(pai); break;
-        case FormatoColuna::Data: campo = new CampoData(g_.contexto().ui, pai); break;
-        case FormatoColuna::Inteiro: campo = new CampoInteiro(pai); break;
-        case FormatoColuna::Decimal: campo = new CampoDecimal(pai); break;
-        case FormatoColuna::Texto: campo = new CampoTexto(pai); break;
-        }
-        campo->defineComoEditorDeGrade();
-        if (col.tamanhoMaximo > 0)
-            campo->setMaxLength(col.tamanhoMaximo);
-        editor_ = campo;
-        return campo;
+        editor_ = NovoEditorCampo(g_.campoDaColuna(i.column()), g_.contexto().ui, pai, true);
+        return editor_;
     }
 
     void setEditorData(QWidget* editor, const QModelIndex& i) const override
     {
-        static_cast<QLineEdit*>(editor)->setText(i.data(Qt::EditRole).toString());
+        DefineTextoDoEditor(editor, i.data(Qt::EditRole).toString());
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel* m, const QModelIndex& i) const override
     {
-        m->setData(i, static_cast<QLineEdit*>(editor)->text(), Qt::EditRole);
+        m->setData(i, TextoDoEditor(editor), Qt::EditRole);
     }
 
     QWidget* editorAberto() const { return editor_; }
@@ -210,15 +204,14 @@ protected:
     void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override
     {
         QTableView::currentChanged(atual, anterior);
-        if (voltando_ || dono_.modelo_->mudandoLinhas() || !anterior.isValid()
-            || (atual.isValid() && atual.row() == anterior.row()))
+        if (voltando_ || dono_.modelo_->mudandoLinhas() || (atual.isValid() && anterior.isValid() && atual.row() == anterior.row()))
             return;
         const int linha = anterior.row();
         Grade& g = dono_.grade();
-        if (linha >= g.linhas() || !g.pendente(linha))
+        if (!anterior.isValid() || linha >= g.linhas() || !g.pendente(linha) || dono_.gravaLinha(linha)) {
+            Q_EMIT dono_.linhaAtualMudou(currentIndex().row());
             return;
-        if (dono_.gravaLinha(linha))
-            return;
+        }
         const QPersistentModelIndex volta(model()->index(linha, anterior.column()));
         QTimer::singleShot(0, this, [this, volta] {
             if (!volta.isValid())
@@ -262,7 +255,7 @@ GradeRegistro::GradeRegistro(Contexto& ctx, DefinicaoGrade definicao, QWidget* p
     vista_ = new Vista(*this);
     vista_->setModel(modelo_);
     vista_->setItemDelegate(new Delegado(*grade_, vista_));
-    PadraoGrade(vista_);
+    PadraoGrade(vista_); // fixed, uniform row heights: nothing measures the rows
     vista_->setSelectionBehavior(QAbstractItemView::SelectItems);
     vista_->setSelectionMode(QAbstractItemView::SingleSelection);
     vista_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
@@ -309,10 +302,40 @@ void GradeRegistro::PreencheGrid()
         botaoCopia_->setEnabled(grade_->podeIncluir());
 }
 
+void GradeRegistro::defineMestre(const QVariantList& valores)
+{
+    vista_->encerraEdicao(false);
+    grade_->defineMestre(valores);
+    if (botaoCopia_)
+        botaoCopia_->setEnabled(grade_->podeIncluir());
+}
+
+bool GradeRegistro::gravaPeriodo()
+{
+    vista_->encerraEdicao(true);
+    if (!grade_->gravaPeriodo())
+        return false;
+    Q_EMIT registrosAlterados();
+    return true;
+}
+
+void GradeRegistro::vaiParaLinhaNova()
+{
+    if (!grade_->podeIncluir())
+        return;
+    int coluna = 0;
+    while (coluna < grade_->colunas() && (!grade_->colunaDigitavel(coluna) || grade_->coluna(coluna).oculta))
+        ++coluna;
+    vista_->setFocus();
+    vista_->setCurrentIndex(modelo_->index(modelo_->rowCount() - 1, coluna < grade_->colunas() ? coluna : 0));
+}
+
 bool GradeRegistro::gravaLinha(int linha)
 {
     if (!grade_->pendente(linha))
         return true;
+    if (grade_->definicao().gravaPeriodoInteiro)
+        return grade_->gravaLinha(linha);
     const int antes = grade_->linhas();
     if (!grade_->gravaLinha(linha))
         return false;
@@ -324,6 +347,8 @@ bool GradeRegistro::gravaLinha(int linha)
 bool GradeRegistro::gravaPendente()
 {
     vista_->encerraEdicao(true);
+    if (grade_->definicao().gravaPeriodoInteiro)
+        return !grade_->alterada() || gravaPeriodo();
     const int linha = grade_->linhaPendente();
     return linha < 0 || gravaLinha(linha);
 }
@@ -342,7 +367,7 @@ void GradeRegistro::excluiLinhaAtual()
     const int linha = vista_->currentIndex().row();
     if (linha < 0 || linha >= grade_->linhas())
         return;
-    const bool gravada = !grade_->pendente(linha) || grade_->linha(linha).estado == Grade::Estado::Alterada;
+    const bool gravada = grade_->linha(linha).estado != Grade::Estado::Nova && !grade_->definicao().gravaPeriodoInteiro;
     if (grade_->excluiLinha(linha) && gravada)
         Q_EMIT registrosAlterados();
 }

@@ -31,7 +31,14 @@ public:
 public Q_SLOTS:
     // Reloads the open period's rows.
     void PreencheGrid();
-    // Stores the row being edited, if any; false when it was refused (it stays in edit).
+    // A detail grid: the master row's link values (empty: none); reloads.
+    void defineMestre(const QVariantList& valores);
+    // Whole-period save (statements).
+    bool gravaPeriodo();
+    // The empty last row, at its first typed column.
+    void vaiParaLinhaNova();
+    // Stores the row being edited, if any; false when it was refused (it stays in edit). A
+    // whole-period grid with changes saves its period.
     bool gravaPendente();
     void cancelaLinhaAtual();
     void excluiLinhaAtual();
@@ -40,6 +47,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // A row was inserted, updated or deleted, or the rows were copied.
     void registrosAlterados();
+    // The current row changed (after the row left was stored); -1 for none.
+    void linhaAtualMudou(int linha);
 
 private:
     class Modelo;
