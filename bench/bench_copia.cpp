@@ -63,13 +63,8 @@ void preenche(const Banco& b, int linhas)
 
 int executa(int linhas)
 {
-    QTemporaryDir dir;
-    bench::InteracaoSilenciosa ui;
-    Contexto ctx;
-    ctx.ui = &ui;
-    ctx.BancoOrgao = bench::CriaBancoOrgao(dir.filePath(QStringLiteral("Lumo.mdb")));
-    ctx.BimReferencia = Aberto;
-    ctx.BimestreAberto = Aberto.right(2);
+    bench::OrgaoDeBench orgao(Aberto);
+    Contexto& ctx = orgao.ctx;
     preenche(ctx.BancoOrgao, linhas);
     const int vezes = bench::Vezes(5);
     const auto esvaziaAberto = [&] {

@@ -76,13 +76,8 @@ void preenche(const Banco& b, int linhas)
 
 int executa(int linhas)
 {
-    QTemporaryDir dir;
-    bench::InteracaoSilenciosa ui;
-    Contexto ctx;
-    ctx.ui = &ui;
-    ctx.BancoOrgao = bench::CriaBancoOrgao(dir.filePath(QStringLiteral("Lumo.mdb")));
-    ctx.BimReferencia = Periodo;
-    ctx.BimestreAberto = Periodo.right(2);
+    bench::OrgaoDeBench orgao(Periodo);
+    Contexto& ctx = orgao.ctx;
     preenche(ctx.BancoOrgao, linhas);
     const DefinicaoGrade def = Empenhos();
     const int vezes = bench::Vezes(5);

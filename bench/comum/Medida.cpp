@@ -110,4 +110,12 @@ Banco CriaBancoOrgao(const QString& caminho)
     return Banco::abre(caminho);
 }
 
+OrgaoDeBench::OrgaoDeBench(const QString& periodo)
+{
+    ctx.ui = &ui;
+    ctx.BancoOrgao = CriaBancoOrgao(dir.filePath(QStringLiteral("Lumo.mdb")));
+    ctx.BimReferencia = periodo;
+    ctx.BimestreAberto = periodo.right(2);
+}
+
 } // namespace bench

@@ -1,9 +1,11 @@
 #pragma once
 #include "core/Banco.h"
+#include "core/Contexto.h"
 #include "core/Interacao.h"
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <chrono>
 #include <functional>
 #include <vector>
@@ -54,5 +56,13 @@ public:
 
 // A body database with the program's schema and reference rows, built from data/.
 Banco CriaBancoOrgao(const QString& caminho);
+
+// A body of its own in a temporary folder, with `periodo` open and a silent interaction.
+struct OrgaoDeBench {
+    explicit OrgaoDeBench(const QString& periodo);
+    QTemporaryDir dir;
+    InteracaoSilenciosa ui;
+    Contexto ctx;
+};
 
 } // namespace bench
