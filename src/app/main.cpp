@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
+#include <QScreen>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
@@ -149,6 +150,9 @@ int executa(int argc, char** argv)
     // 7-8. Main window; its loading signs the user in.
     JanelaPrincipal janela(ctx);
     interacao.defineJanela(&janela);
+    // Maximised; where no window manager honours that, the whole screen all the same.
+    if (const QScreen* tela = QGuiApplication::primaryScreen())
+        janela.setGeometry(tela->availableGeometry());
     janela.showMaximized();
     abertura.close();
     if (qEnvironmentVariableIsSet("LUMO_MEDE_INICIO"))
