@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 #include <filesystem>
 
 namespace {
@@ -32,6 +34,13 @@ void reabre(Contexto& ctx)
         MostraErro(ctx.interacao(), QStringLiteral("Ocorreu um erro na abertura do banco de dados."), e.falha());
     }
 }
+
+// The folder last chosen in the backup or restore dialog, kept beside the program's databases.
+QSettings preferencias(const Contexto& ctx)
+{
+    return QSettings(QDir(ctx.pastaPrograma).filePath(QStringLiteral("lumo.ini")), QSettings::IniFormat);
+}
+const QString ChavePastaBackup = QStringLiteral("Backup/UltimaPasta");
 
 enum class Verificacao { Valido, OutroExercicio, Invalido };
 
@@ -166,6 +175,25 @@ bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situa
     reabre(ctx);
     MostraAviso(ui, QStringLiteral("Banco de Dados restaurado com Sucesso !"));
     return true;
+}
+
+QString InicioDialogoBackup(const Contexto& ctx, bool restauracao)
+{
+    QString pasta = preferencias(ctx).value(ChavePastaBackup).toString();
+    if (pasta.isEmpty() || !QFileInfo(pasta).isDir()) {
+        pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (restauracao)
+            pasta = ctx.pastaDoOrgao();
+        else if (pasta.isEmpty() || !QFileInfo(pasta).isDir())
+            pasta = QDir::homePath();
+    }
+    return restauracao ? QDir::cleanPath(pasta) : QDir(pasta).filePath(NomeArquivoBackup);
+}
+
+void GuardaPastaBackup(const Contexto& ctx, const QString& arquivo)
+{
+    if (!arquivo.isEmpty())
+        preferencias(ctx).setValue(ChavePastaBackup, QFileInfo(arquivo).absolutePath());
 }
 
 bool DesligaPerguntaBackup(Contexto& ctx)

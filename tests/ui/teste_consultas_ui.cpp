@@ -4,7 +4,6 @@
 #include "ui/reports/FrmLocalizaCidade.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -14,18 +13,31 @@
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
-QPushButton* botao(QWidget& w, const char* nome) { return w.findChild<QPushButton*>(QString::fromLatin1(nome)); }
+// How the user leaves a look-up: a row chosen (-1: none) and OK, a double click (a click,
+// then the second press, as the window system sends it), Fechar, or Esc.
+enum class Saida { Ok, DuploClique, Fechar, Esc };
 
-QPoint centroDaLinha(QTableWidget* grade, int linha)
+QTableWidget* abre(QDialog& dlg, const char* captura)
 {
-    return grade->visualRect(grade->model()->index(linha, 1)).center();
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    if (captura)
+        Captura(&dlg, QString::fromLatin1(captura));
+    return dlg.findChild<QTableWidget*>(QStringLiteral("Grid"));
 }
 
-// What the window system sends for a double click: a click, then the second press.
-void duploClique(QTableWidget* grade, int linha)
+void sai(QDialog& dlg, QTableWidget* grade, int linha, Saida saida)
 {
-    QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, centroDaLinha(grade, linha));
-    QTest::mouseDClick(grade->viewport(), Qt::LeftButton, {}, centroDaLinha(grade, linha));
+    const QPoint ponto = grade->visualRect(grade->model()->index(qMax(linha, 0), 1)).center();
+    if (linha >= 0)
+        QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, ponto);
+    if (saida == Saida::DuploClique)
+        QTest::mouseDClick(grade->viewport(), Qt::LeftButton, {}, ponto);
+    else if (saida == Saida::Esc)
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    else
+        dlg.findChild<QPushButton*>(saida == Saida::Ok ? QStringLiteral("cmdOk") : QStringLiteral("cmdFechar"))->click();
 }
 
 QStringList cabecalhos(QTableWidget* grade)
@@ -50,68 +62,41 @@ protected:
         b.executa(QStringLiteral("INSERT INTO Cidades (IdCidade, Nome, UF) VALUES (10, 'VITÓRIA', 'ES'), "
                                  "(20, 'NOVA VENÉCIA', 'ES'), (30, 'VILA NOVA', 'ES'), (40, 'SERRA', 'ES')"));
     }
-
-    void mostra(QWidget& w)
-    {
-        w.show();
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    }
-
     ProgramaTeste p;
 };
 } // namespace
 
-TEST_F(TelasConsulta, ConsultaGeralOkDuploCliqueEFechar)
+TEST_F(TelasConsulta, ConsultaGeral)
 {
-    FrmConsultaGeral dlg(p.ctx, QStringLiteral("tabAnexo13BaseLegal"), QStringLiteral("13A"),
-                         QStringLiteral("Consulta - Base Legal"));
-    mostra(dlg);
-    Captura(&dlg, "consulta_geral");
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Consulta - Base Legal"));
-    auto* grade = dlg.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    ASSERT_NE(grade, nullptr);
-    EXPECT_EQ(cabecalhos(grade), QStringList({QStringLiteral("Código"), QStringLiteral("Descrição")}));
-    ASSERT_EQ(grade->rowCount(), 56);
-    EXPECT_EQ(grade->item(55, 0)->text(), QStringLiteral("76"));
-
-    // OK with no row chosen does nothing.
-    QTest::mouseClick(botao(dlg, "cmdOk"), Qt::LeftButton);
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_TRUE(dlg.resultado().vazio());
-
-    QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, centroDaLinha(grade, 2));
-    QTest::mouseClick(botao(dlg, "cmdOk"), Qt::LeftButton);
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(dlg.resultado().escolha, QStringLiteral("03-Base 3"));
-    EXPECT_EQ(dlg.resultado().codigo, QStringLiteral("03"));
-    EXPECT_EQ(dlg.resultado().descricao, QStringLiteral("Base 3"));
-
-    FrmConsultaGeral aditivo(p.ctx, QStringLiteral("tabAnexo13BaseLegal"), QStringLiteral("13B"),
+    const struct {
+        const char* filtro;
+        int linhas, escolhida;
+        Saida saida;
+        const char* escolha;   // nullptr: nothing chosen
+    } casos[] = {{"13A", 56, 2, Saida::Ok, "03-Base 3"},
+                 {"13B", 25, 0, Saida::DuploClique, "56-Base 56"},
+                 {"", 80, 4, Saida::Fechar, nullptr}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.filtro);
+        FrmConsultaGeral dlg(p.ctx, QStringLiteral("tabAnexo13BaseLegal"), QString::fromLatin1(c.filtro),
                              QStringLiteral("Consulta - Base Legal"));
-    mostra(aditivo);
-    auto* g2 = aditivo.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    ASSERT_EQ(g2->rowCount(), 25);
-    duploClique(g2, 0);
-    EXPECT_FALSE(aditivo.isVisible());
-    EXPECT_EQ(aditivo.resultado().escolha, QStringLiteral("56-Base 56"));
-
-    FrmConsultaGeral fechada(p.ctx, QStringLiteral("tabAnexo13BaseLegal"), {}, QStringLiteral("Consulta"));
-    mostra(fechada);
-    auto* g3 = fechada.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    EXPECT_EQ(g3->rowCount(), 80);
-    QTest::mouseClick(g3->viewport(), Qt::LeftButton, {}, centroDaLinha(g3, 4));
-    QTest::mouseClick(botao(fechada, "cmdFechar"), Qt::LeftButton);
-    EXPECT_EQ(fechada.result(), QDialog::Rejected);
-    EXPECT_TRUE(fechada.resultado().vazio());
-    EXPECT_TRUE(fechada.resultado().codigo.isEmpty());
-    EXPECT_TRUE(fechada.resultado().descricao.isEmpty());
-}
-
-TEST_F(TelasConsulta, ConsultaGeralComTabelaInexistenteAvisa)
-{
-    FrmConsultaGeral dlg(p.ctx, QStringLiteral("tabQueNaoExiste"), {}, QStringLiteral("Consulta"));
-    EXPECT_EQ(dlg.findChild<QTableWidget*>(QStringLiteral("Grid"))->rowCount(), 0);
+        QTableWidget* grade = abre(dlg, c.linhas == 56 ? "consulta_geral" : nullptr);
+        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Consulta - Base Legal"));
+        EXPECT_EQ(cabecalhos(grade), QStringList({QStringLiteral("Código"), QStringLiteral("Descrição")}));
+        ASSERT_EQ(grade->rowCount(), c.linhas);
+        // OK with no row chosen does nothing.
+        sai(dlg, grade, -1, Saida::Ok);
+        EXPECT_TRUE(dlg.isVisible());
+        sai(dlg, grade, c.escolhida, c.saida);
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.result(), c.escolha ? QDialog::Accepted : QDialog::Rejected);
+        const ResultadoConsulta& r = dlg.resultado();
+        EXPECT_EQ(r.escolha, QString::fromUtf8(c.escolha));
+        EXPECT_EQ(r.codigo + u'-' + r.descricao, c.escolha ? r.escolha : QStringLiteral("-"));
+    }
+    EXPECT_TRUE(p.ui.mensagens.isEmpty());
+    FrmConsultaGeral inexistente(p.ctx, QStringLiteral("tabQueNaoExiste"), {}, QStringLiteral("Consulta"));
+    EXPECT_EQ(inexistente.findChild<QTableWidget*>(QStringLiteral("Grid"))->rowCount(), 0);
     ASSERT_EQ(p.ui.mensagens.size(), 1);
     EXPECT_TRUE(p.ui.ultimo().startsWith(QStringLiteral("Erro ao carregar a consulta.")));
 }
@@ -119,49 +104,37 @@ TEST_F(TelasConsulta, ConsultaGeralComTabelaInexistenteAvisa)
 TEST_F(TelasConsulta, LocalizaCidade)
 {
     FrmLocalizaCidade dlg(p.ctx);
-    mostra(dlg);
-    Captura(&dlg, "localiza_cidade");
+    QTableWidget* grade = abre(dlg, "localiza_cidade");
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Localizar Cidade"));
-    auto* grade = dlg.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    auto* nome = dlg.findChild<QLineEdit*>(QStringLiteral("txtNome"));
     EXPECT_EQ(cabecalhos(grade), QStringList({QStringLiteral("Código da Cidade"), QStringLiteral("Cidade")}));
     EXPECT_EQ(grade->rowCount(), 4);
-
-    // Enter in the name box searches; the dialog stays.
+    // Enter in the name box searches and the dialog stays; Novo clears the search.
+    auto* nome = dlg.findChild<QLineEdit*>(QStringLiteral("txtNome"));
     QTest::keyClicks(nome, QStringLiteral("nova"));
     QTest::keyClick(nome, Qt::Key_Return);
     EXPECT_TRUE(dlg.isVisible());
     ASSERT_EQ(grade->rowCount(), 2);
     EXPECT_EQ(grade->item(0, 1)->text(), QStringLiteral("NOVA VENÉCIA"));
     EXPECT_EQ(grade->item(1, 1)->text(), QStringLiteral("VILA NOVA"));
-
-    QTest::mouseClick(botao(dlg, "cmdNovo"), Qt::LeftButton);
+    dlg.findChild<QPushButton*>(QStringLiteral("cmdNovo"))->click();
     EXPECT_TRUE(nome->text().isEmpty());
     EXPECT_EQ(grade->rowCount(), 4);
-
     nome->setText(QStringLiteral("VILA"));
-    QTest::mouseClick(botao(dlg, "cmdPesquisar"), Qt::LeftButton);
+    dlg.findChild<QPushButton*>(QStringLiteral("cmdPesquisar"))->click();
     ASSERT_EQ(grade->rowCount(), 1);
-    duploClique(grade, 0);
+    sai(dlg, grade, 0, Saida::DuploClique);
     EXPECT_FALSE(dlg.isVisible());
     ASSERT_TRUE(dlg.cidade().has_value());
     EXPECT_EQ(dlg.cidade()->id, 30);
     EXPECT_EQ(dlg.cidade()->nome, QStringLiteral("VILA NOVA"));
 
-    FrmLocalizaCidade ok(p.ctx);
-    mostra(ok);
-    auto* g2 = ok.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    QTest::mouseClick(g2->viewport(), Qt::LeftButton, {}, centroDaLinha(g2, 3));
-    QTest::mouseClick(botao(ok, "cmdOk"), Qt::LeftButton);
-    ASSERT_TRUE(ok.cidade().has_value());
-    EXPECT_EQ(ok.cidade()->nome, QStringLiteral("VITÓRIA"));
-    EXPECT_EQ(ok.cidade()->id, 10);
-
-    FrmLocalizaCidade fechada(p.ctx);
-    mostra(fechada);
-    auto* g3 = fechada.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    QTest::mouseClick(g3->viewport(), Qt::LeftButton, {}, centroDaLinha(g3, 0));
-    QTest::keyClick(&fechada, Qt::Key_Escape);
-    EXPECT_FALSE(fechada.isVisible());
-    EXPECT_FALSE(fechada.cidade().has_value());
+    // Listed by name: the fourth row is VITÓRIA; Esc chooses nothing.
+    for (const Saida saida : {Saida::Ok, Saida::Esc}) {
+        FrmLocalizaCidade outra(p.ctx);
+        sai(outra, abre(outra, nullptr), 3, saida);
+        EXPECT_FALSE(outra.isVisible());
+        EXPECT_EQ(outra.cidade().has_value(), saida == Saida::Ok);
+        if (saida == Saida::Ok)
+            EXPECT_TRUE(outra.cidade()->id == 10 && outra.cidade()->nome == QStringLiteral("VITÓRIA"));
+    }
 }

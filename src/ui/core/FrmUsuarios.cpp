@@ -15,11 +15,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-// Free-text fields of this screen; the single quote is refused there.
-
-} // namespace
-
 FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmUsuarios"));
@@ -83,6 +78,7 @@ FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
 
 void FrmUsuarios::carregaGrupos()
 {
+    const QVariant escolhido = grupo_->currentData();
     grupo_->clear();
     try {
         for (const Grupo& g : ListaGrupos(ctx_.BancoOrgao))
@@ -90,7 +86,21 @@ void FrmUsuarios::carregaGrupos()
     } catch (const ErroBanco& e) {
         MostraErro(ctx_.interacao(), QStringLiteral("Erro ao carregar os grupos de usuários."), e.falha());
     }
-    grupo_->setCurrentIndex(-1);
+    grupo_->setCurrentIndex(escolhido.isValid() ? grupo_->findData(escolhido) : -1);
+}
+
+bool FrmUsuarios::event(QEvent* evento)
+{
+    // Groups may have been created or renamed in the groups editor meanwhile: the list is
+    // read again whenever this editor comes to the front, as a window of its own or as a
+    // child window of the main window.
+    if (evento->type() == QEvent::WindowActivate) {
+        carregaGrupos();
+    } else if (evento->type() == QEvent::ParentChange) {
+        if (auto* janela = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            connect(janela, &QMdiSubWindow::aboutToActivate, this, &FrmUsuarios::carregaGrupos, Qt::UniqueConnection);
+    }
+    return QWidget::event(evento);
 }
 
 void FrmUsuarios::carregaUsuarios(const QString& selecionar)

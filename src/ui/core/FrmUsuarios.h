@@ -25,6 +25,7 @@ public Q_SLOTS:
     void fecha();
 
 protected:
+    bool event(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
