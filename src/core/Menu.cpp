@@ -144,7 +144,8 @@ std::vector<ItemMenu> monta()
         QString legenda;
         QList<int> numeros;
     } gruposImportacao[] = {
-        {"importacao.demonstrativos", LegendaDemonstrativos, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 18, 19, 20, 24, 38, 39}},
+        {"importacao.demonstrativos", LegendaDemonstrativos,
+         {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 18, 19, 20, 24, 38, 39}},
         {"importacao.relacoes", LegendaRelacoes, {13, 14, 21, 23, 25, 26, 27, 28, 42}},
         {"importacao.metas", "Anexos de &Metas Fiscais", {29, 30, 31, 32, 33, 34, 35, 36, 37}},
     };

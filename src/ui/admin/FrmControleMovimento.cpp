@@ -96,7 +96,8 @@ void FrmControleMovimento::recarrega()
     }
     if (grade_->rowCount() > 0)
         grade_->selectRow(0);
-    // The grid never gets narrower than its columns: no heading or date is ever cut.
+    // The grid never gets narrower than its columns (each with a little room either side):
+    // no heading or date is ever cut.
     int largura = 2 * grade_->frameWidth() + grade_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < grade_->columnCount(); ++c) {
         const int coluna = qMax(grade_->horizontalHeader()->sectionSizeHint(c),
