@@ -191,4 +191,11 @@ TEST_F(TelasUsuarios, GruposEGrupoNovoNoCadastroDeUsuarios)
     ASSERT_EQ(grupos->count(), 3);
     EXPECT_EQ(grupos->itemText(grupos->findData("003")), "Digitadores");
     EXPECT_EQ(grupos->currentData().toString(), "002");
+    // A failed reading then keeps the list, untold (a box would bring it to the front again).
+    area.setActiveSubWindow(janelaGrupos);
+    p.ctx.BancoOrgao.fecha();
+    const qsizetype mensagens = p.ui.mensagens.size();
+    area.setActiveSubWindow(janelaUsuarios);
+    EXPECT_EQ(grupos->count(), 3);
+    EXPECT_EQ(p.ui.mensagens.size(), mensagens);
 }

@@ -29,7 +29,8 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    void carregaGrupos();
+    void carregaGrupos(bool avisaFalha = true);
+    void releGrupos();
     void carregaUsuarios(const QString& selecionar = {});
     void mostraUsuario(int linha);
     void focaCampo(CampoUsuario campo);
