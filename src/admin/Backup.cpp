@@ -120,11 +120,14 @@ bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao)
     }
     const QString pastaDestino = QFileInfo(destino).absolutePath();
     informa(situacao, QStringLiteral("Copiando para ") + QDir::toNativeSeparators(pastaDestino));
-    if (!CopiaArquivo(ui, arquivo, QDir(pastaDestino).filePath(NomeArquivoBackup))) {
+    // Saved into the body's own folder (where the dialogs may start), the file is already there.
+    const bool naPastaDoOrgao = QDir(pastaDestino).canonicalPath() == QDir(pasta).canonicalPath();
+    if (!naPastaDoOrgao && !CopiaArquivo(ui, arquivo, QDir(pastaDestino).filePath(NomeArquivoBackup))) {
         informa(situacao, QStringLiteral("Problemas na Geração do Backup. Tente novamente, de preferência com outro Disquete"));
         return false;
     }
-    QFile::remove(arquivo);
+    if (!naPastaDoOrgao)
+        QFile::remove(arquivo);
     informa(situacao, QStringLiteral("Backup realizado com sucesso."));
     MostraAviso(ui, QStringLiteral("Backup Realizado com Sucesso!"));
     return true;

@@ -111,6 +111,13 @@ TEST(Backup, DialogosComecamNumaPastaQueExiste)
     pasta.reset();
     clica(restauracao, "cmdArquivo");
     EXPECT_EQ(ui.inicios.back(), QDir::cleanPath(p.ctx.pastaDoOrgao()));
+
+    // A backup saved where the restore started, the body's folder, stays there.
+    const QString naPastaDoOrgao = QDir(p.ctx.pastaDoOrgao()).filePath("BackupLumo.lrf");
+    ui.arquivos << naPastaDoOrgao;
+    clica(backup, "cmdDestino");
+    EXPECT_EQ(ui.ultimo(), "Backup Realizado com Sucesso!");
+    EXPECT_TRUE(QFile::exists(naPastaDoOrgao));
 }
 
 TEST(Orgaos, BuscaPeloNomeERemocaoComNaoPadrao)
