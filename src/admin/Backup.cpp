@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 #include <filesystem>
 
 namespace {
@@ -32,6 +34,13 @@ void reabre(Contexto& ctx)
         MostraErro(ctx.interacao(), QStringLiteral("Ocorreu um erro na abertura do banco de dados."), e.falha());
     }
 }
+
+// The folder last chosen in the backup or restore dialog, kept beside the program's databases.
+QSettings preferencias(const Contexto& ctx)
+{
+    return QSettings(QDir(ctx.pastaPrograma).filePath(QStringLiteral("lumo.ini")), QSettings::IniFormat);
+}
+const QString ChavePastaBackup = QStringLiteral("Backup/UltimaPasta");
 
 enum class Verificacao { Valido, OutroExercicio, Invalido };
 
@@ -111,11 +120,14 @@ bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao)
     }
     const QString pastaDestino = QFileInfo(destino).absolutePath();
     informa(situacao, QStringLiteral("Copiando para ") + QDir::toNativeSeparators(pastaDestino));
-    if (!CopiaArquivo(ui, arquivo, QDir(pastaDestino).filePath(NomeArquivoBackup))) {
+    // Saved into the body's own folder (where the dialogs may start), the file is already there.
+    const bool naPastaDoOrgao = QDir(pastaDestino).canonicalPath() == QDir(pasta).canonicalPath();
+    if (!naPastaDoOrgao && !CopiaArquivo(ui, arquivo, QDir(pastaDestino).filePath(NomeArquivoBackup))) {
         informa(situacao, QStringLiteral("Problemas na Geração do Backup. Tente novamente, de preferência com outro Disquete"));
         return false;
     }
-    QFile::remove(arquivo);
+    if (!naPastaDoOrgao)
+        QFile::remove(arquivo);
     informa(situacao, QStringLiteral("Backup realizado com sucesso."));
     MostraAviso(ui, QStringLiteral("Backup Realizado com Sucesso!"));
     return true;
@@ -166,6 +178,25 @@ bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situa
     reabre(ctx);
     MostraAviso(ui, QStringLiteral("Banco de Dados restaurado com Sucesso !"));
     return true;
+}
+
+QString InicioDialogoBackup(const Contexto& ctx, bool restauracao)
+{
+    QString pasta = preferencias(ctx).value(ChavePastaBackup).toString();
+    if (pasta.isEmpty() || !QFileInfo(pasta).isDir()) {
+        pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (restauracao)
+            pasta = ctx.pastaDoOrgao();
+        else if (pasta.isEmpty() || !QFileInfo(pasta).isDir())
+            pasta = QDir::homePath();
+    }
+    return restauracao ? QDir::cleanPath(pasta) : QDir(pasta).filePath(NomeArquivoBackup);
+}
+
+void GuardaPastaBackup(const Contexto& ctx, const QString& arquivo)
+{
+    if (!arquivo.isEmpty())
+        preferencias(ctx).setValue(ChavePastaBackup, QFileInfo(arquivo).absolutePath());
 }
 
 bool DesligaPerguntaBackup(Contexto& ctx)

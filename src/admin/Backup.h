@@ -28,5 +28,12 @@ bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao =
 // exercise; otherwise it is put back untouched. True when restored.
 bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situacao = {});
 
+// Where the backup and restore file dialogs start: the folder last chosen in one of them when
+// it still exists; otherwise the body's folder for a restore, and the user's documents folder
+// (or home, when there is none) for a backup. The backup's start proposes "BackupLumo.lrf".
+QString InicioDialogoBackup(const Contexto& ctx, bool restauracao);
+// Remembers the folder of a file chosen in the backup or restore dialog, for the next one.
+void GuardaPastaBackup(const Contexto& ctx, const QString& arquivo);
+
 // The question dialog's "Não fazer esta pergunta novamente.": the exit question is switched off.
 bool DesligaPerguntaBackup(Contexto& ctx);

@@ -320,7 +320,8 @@ Fechamento FechaConfiguracao(Contexto& ctx, const Configuracao& cfg)
         return Fechamento::Continua;
     if (!ui.pergunta(TituloPrograma,
                      QStringLiteral("Você optou por não digitar os dados agora. Deseja excluir o órgão cadastrado ?\r")
-                         + QStringLiteral("Esta operação irá apagar qualquer informação que tenha sido cadastrada.")))
+                         + QStringLiteral("Esta operação irá apagar qualquer informação que tenha sido cadastrada."),
+                     Interacao::Padrao::Nao))
         return Fechamento::Fecha;
     return ExcluiOrgao(ctx) ? Fechamento::OrgaoExcluido : Fechamento::Fecha;
 }

@@ -8,6 +8,8 @@
 namespace {
 
 const QString P03 = QStringLiteral("P03");
+const QString LegendaDemonstrativos = QStringLiteral("&Demonstrativos (RREO e RGF)");
+const QString LegendaRelacoes = QStringLiteral("&Relações e Cadastros");
 
 // Caption of an annex entry: the annex title with an accelerator on its number.
 QString legendaAnexo(int slot)
@@ -56,7 +58,8 @@ std::vector<ItemMenu> monta()
     item("arquivo.comprovante", "arquivo", "Envio do comprovante do envio de RREO E RGF...");
     item("arquivo.sair", "arquivo", "&Sair").separadorAntes = true;
 
-    // The annex menu; its index drives the due flags.
+    // The annex menu; its index drives the due flags. The annexes are grouped by subject
+    // (statements, registers of acts, fiscal targets) so that no menu outgrows the screen.
     menu("registrar", "Re&gistrar Informações");
     {
         ItemMenu& g = item("registrar.01", "registrar", "Anexo 01 - &Balanço Orçamentário");
@@ -68,12 +71,18 @@ std::vector<ItemMenu> monta()
         item("registrar.01.programa", "registrar.01", "Cadastra Ação/Programa", {P03});
         item("registrar.01.despesa", "registrar.01", "&Despesa...", {P03});
     }
-    for (int slot = 2; slot <= 27; ++slot) {
-        const DefinicaoAnexo* a = AnexoDoSlot(slot);
-        item("registrar." + a->numero, "registrar", legendaAnexo(slot), {P03}).indiceAnexo = slot - 1;
-    }
+    auto anexo = [&item](int slot, const QString& pai, int indice, const QStringList& perm) {
+        item("registrar." + AnexoDoSlot(slot)->numero, pai, legendaAnexo(slot), perm).indiceAnexo = indice;
+    };
+    item("registrar.demonstrativos", "registrar", LegendaDemonstrativos).submenu = true;
+    for (int slot : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 18, 19, 20, 22, 23, 25})
+        anexo(slot, "registrar.demonstrativos", slot - 1, {P03});
+    anexo(40, "registrar.demonstrativos", 30, {});   // Anexo 39 asks no permission
+    item("registrar.relacoes", "registrar", LegendaRelacoes).submenu = true;
+    for (int slot : {13, 14, 21, 24, 26, 27})
+        anexo(slot, "registrar.relacoes", slot - 1, {P03});
     {
-        ItemMenu& g = item("registrar.27", "registrar", "Anexo 27 - Informações do FUNDEF");
+        ItemMenu& g = item("registrar.27", "registrar.relacoes", "Anexo 27 - Informações do FUNDEF");
         g.submenu = true;
         g.indiceAnexo = 27;
         item("registrar.27.pessoal", "registrar.27", "Cadastro de &Pessoal...");
@@ -82,7 +91,9 @@ std::vector<ItemMenu> monta()
         item("registrar.27.lotacoes", "registrar.27", "Cadastro de &Lotações...");
         item("registrar.27.niveis", "registrar.27", "Cadastro de &Níveis Funcionais...");
     }
-    item("registrar.28", "registrar", legendaAnexo(29), {P03}).indiceAnexo = 28;
+    anexo(29, "registrar.relacoes", 28, {P03});
+    anexo(41, "registrar.relacoes", 31, {P03});
+    anexo(43, "registrar.relacoes", 32, {P03});
     {
         ItemMenu& g = item("registrar.metas", "registrar", "Anexos de Metas Fiscais ");
         g.submenu = true;
@@ -92,29 +103,34 @@ std::vector<ItemMenu> monta()
             item("registrar." + a->numero, "registrar.metas", a->titulo);
         }
     }
-    item("registrar.39", "registrar", legendaAnexo(40)).indiceAnexo = 30;
-    item("registrar.40", "registrar", legendaAnexo(41), {P03}).indiceAnexo = 31;
-    item("registrar.42", "registrar", legendaAnexo(43), {P03}).indiceAnexo = 32;
     {
         ItemMenu& g = item("registrar.gerar", "registrar", "Gerar Arquivo para o &Vantor...", {P03, "P04"});
         g.indiceAnexo = 34;
         g.separadorAntes = true;
     }
 
-    // One report per annex, in the same order and with the same indices.
+    // One report per annex, with the same indices and in the same sub-menus.
     menu("relatorios", "&Relatórios");
     for (const ItemMenu& a : std::vector<ItemMenu>(m)) {
-        if (a.pai != "registrar" || a.indiceAnexo < 0 || a.indiceAnexo > 32)
+        if (!a.id.startsWith("registrar."))
+            continue;
+        const QString id = "relatorios" + a.id.mid(9);
+        const QString pai = "relatorios" + a.pai.mid(9);
+        if (a.submenu && a.indiceAnexo < 0) {
+            item(id, pai, a.legenda).submenu = true;
+            continue;
+        }
+        if (a.indiceAnexo < 0 || a.indiceAnexo > 32)
             continue;
         QString legenda = a.legenda;
         if (a.id == "registrar.01")
             legenda = "Anexo 01 - Balanço Orçamentário";
         else if (a.id == "registrar.metas")
             legenda = "Anexos de Metas Fiscais";
-        item("relatorios" + a.id.mid(9), "relatorios", legenda, {"P05"}).indiceAnexo = a.indiceAnexo;
+        item(id, pai, legenda, {"P05"}).indiceAnexo = a.indiceAnexo;
     }
 
-    // One layout import per annex, numbered by annex.
+    // One layout import per annex, numbered by annex, in sub-menus by subject.
     menu("importacao", "&Importação de Dados");
     {
         ItemMenu& g = item("importacao.01", "importacao", "Anexo 01 - Balanço Orçamentário");
@@ -123,11 +139,23 @@ std::vector<ItemMenu> monta()
         item("importacao.01.despesa", "importacao.01", "&Despesa...", {"P06"});
         item("importacao.01.receita", "importacao.01", "&Receita...", {"P06"});
     }
-    for (int numero : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 23, 24, 25, 26,
-                       27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 42}) {
-        const int slot = numero <= 21 ? numero : numero + 1;
-        const DefinicaoAnexo* a = AnexoDoSlot(slot);
-        item("importacao." + a->numero, "importacao", a->titulo + "...", {"P06"}).numeroImportacao = numero;
+    const struct {
+        const char* id;
+        QString legenda;
+        QList<int> numeros;
+    } gruposImportacao[] = {
+        {"importacao.demonstrativos", LegendaDemonstrativos,
+         {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 18, 19, 20, 24, 38, 39}},
+        {"importacao.relacoes", LegendaRelacoes, {13, 14, 21, 23, 25, 26, 27, 28, 42}},
+        {"importacao.metas", "Anexos de &Metas Fiscais", {29, 30, 31, 32, 33, 34, 35, 36, 37}},
+    };
+    for (const auto& g : gruposImportacao) {
+        item(g.id, "importacao", g.legenda).submenu = true;
+        for (int numero : g.numeros) {
+            const int slot = numero <= 21 ? numero : numero + 1;
+            const DefinicaoAnexo* a = AnexoDoSlot(slot);
+            item("importacao." + a->numero, g.id, a->titulo + "...", {"P06"}).numeroImportacao = numero;
+        }
     }
     {
         ItemMenu& l = item("importacao.layouts", "importacao", "&Layouts de Importação...");

@@ -23,7 +23,8 @@ bool confirmaExclusao(Contexto& ctx, const QString& identificacao)
     ctx.interacao().cursorNormal();
     return ctx.interacao().pergunta(QStringLiteral("Excluir"),
                                     QStringLiteral("Deseja realmente excluir o registro ") + identificacao
-                                        + QStringLiteral(" ?"));
+                                        + QStringLiteral(" ?"),
+                                    Interacao::Padrao::Nao);
 }
 
 // The largest numeric value of the columns plus one, "000" formatted. Codes are text and may

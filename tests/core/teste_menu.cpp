@@ -3,6 +3,9 @@
 #include "core/Inicio.h"
 #include "core/Menu.h"
 
+#include <QMap>
+#include <QSet>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -153,4 +156,47 @@ TEST(Menu, AnexosDoBimestre)
     EXPECT_TRUE(p.ui.ultimo().endsWith(" entre em contato com Vantor para maiores informações."));
 
     EXPECT_EQ(TituloJanela(p.ctx), "Lumo Coleta 2012 - Versão : " + VersaoPrograma() + " - " + p.ctx.NomeOrgao + " - 03/2012");
+}
+
+// Entries a menu level may hold on a 768 px screen: about 22 px an entry (a separator
+// counted as one), less the title, menu and task bars.
+constexpr int MaximoPorNivel = 30;
+
+TEST(Menu, ArvoreCabeNaTelaESemPerderEntradas)
+{
+    QMap<QString, int> porNivel;
+    QSet<QString> ids;
+    QMap<QString, QList<int>> indices;   // annex index by menu, import number
+    for (const ItemMenu& i : ArvoreMenus()) {
+        EXPECT_FALSE(ids.contains(i.id)) << i.id.toStdString();
+        // A menu is built before its entries.
+        EXPECT_TRUE(i.pai.isEmpty() || ids.contains(i.pai)) << i.id.toStdString();
+        ids.insert(i.id);
+        porNivel[i.pai] += i.separadorAntes ? 2 : 1;
+        if (i.indiceAnexo >= 0)
+            indices[i.id.section('.', 0, 0)] << i.indiceAnexo;
+        if (i.numeroImportacao >= 0)
+            indices["numeroImportacao"] << i.numeroImportacao;
+    }
+    for (auto n = porNivel.cbegin(); n != porNivel.cend(); ++n)
+        if (!n.key().isEmpty())
+            EXPECT_LE(n.value(), MaximoPorNivel) << n.key().toStdString();
+
+    // Each index the due flags address is on exactly one entry of its menu.
+    QList<int> anexo, relatorio, importacao;
+    for (int i = 0; i <= 32; ++i)
+        anexo << i;
+    relatorio = anexo;
+    anexo << 34;
+    for (int n = 1; n <= 39; ++n)
+        if (n != 22)
+            importacao << n;
+    importacao << 42 << 97;
+    for (auto* l : {&indices["registrar"], &indices["relatorios"], &indices["numeroImportacao"]})
+        std::sort(l->begin(), l->end());
+    EXPECT_EQ(indices["registrar"], anexo);
+    EXPECT_EQ(indices["relatorios"], relatorio);
+    EXPECT_EQ(indices["numeroImportacao"], importacao);
+    EXPECT_EQ(ItemDoMenu("registrar.14")->legenda, AnexoDoSlot(14)->titulo);
+    EXPECT_EQ(ItemDoMenu("importacao.38")->legenda, AnexoDoSlot(39)->titulo + "...");
 }

@@ -1,38 +1,141 @@
 #include "Capturas.h"
+#include "admin/Configuracao.h"
 #include "comum/BancoTeste.h"
+#include "ui/admin/FrmBackup.h"
 #include "ui/admin/FrmControleMovimento.h"
+#include "ui/admin/FrmOrgaos.h"
 
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+void clica(QWidget& tela, const char* botao) { tela.findChild<QPushButton*>(QString::fromLatin1(botao))->click(); }
+
+// Shows a screen as the user meets it. A label with an accelerator needs its buddy, or it
+// shows the "&" instead of underlining the letter.
+void mostra(QWidget& tela, const char* captura)
+{
+    tela.show();
+    QApplication::setActiveWindow(&tela);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tela));
+    for (const QLabel* rotulo : tela.findChildren<QLabel*>())
+        EXPECT_TRUE(!rotulo->text().contains(u'&') || rotulo->buddy()) << rotulo->text().toStdString();
+    Captura(&tela, QString::fromLatin1(captura));
+}
+
+// Records where the file dialogs start and what they filter.
+struct EscolhasRegistradas : InteracaoRoteiro {
+    QString escolheArquivo(const QString& titulo, const QString& filtro, const QString& inicio, bool salvar) override
+    {
+        inicios << inicio;
+        filtros << filtro;
+        return InteracaoRoteiro::escolheArquivo(titulo, filtro, inicio, salvar);
+    }
+    QStringList inicios, filtros;
+};
+} // namespace
 
 TEST(ControleMovimento, TelaFechaEReabre)
 {
     ProgramaTeste p;
     p.configuraOrgao("P001");
     FrmControleMovimento tela(p.ctx);
-    ASSERT_EQ(tela.grade()->rowCount(), 1);
-    EXPECT_EQ(tela.grade()->item(0, 0)->text(), "01/2012");
-    EXPECT_EQ(tela.grade()->item(0, 3)->text(), "__/__/____");
-    p.ui.respostas = {true};
-    tela.findChild<QPushButton*>("cmdFecharBimestre")->click();
+    mostra(tela, "controle_movimento");
+    QTableWidget* grade = tela.grade();
+    ASSERT_EQ(grade->rowCount(), 1);
+    EXPECT_EQ(grade->item(0, 0)->text(), "01/2012");
+    EXPECT_EQ(grade->item(0, 3)->text(), "__/__/____");
+    p.ui.respostas = {true, true, true, true};
+    clica(tela, "cmdFecharBimestre");
     EXPECT_EQ(p.ui.ultimo(), "Fechamento efetuado com sucesso.");
-    EXPECT_EQ(tela.grade()->item(0, 2)->text(), "FECHADO");
-    p.ui.respostas = {true};
-    tela.findChild<QPushButton*>("cmdNovo")->click();
-    ASSERT_EQ(tela.grade()->rowCount(), 2);
-    EXPECT_EQ(tela.grade()->item(0, 0)->text(), "02/2012");
-    p.ui.respostas = {true};
-    tela.findChild<QPushButton*>("cmdFecharBimestre")->click();
-    tela.grade()->selectRow(1);
+    EXPECT_EQ(grade->item(0, 2)->text(), "FECHADO");
+    clica(tela, "cmdNovo");
+    ASSERT_EQ(grade->rowCount(), 2);
+    EXPECT_EQ(grade->item(0, 0)->text(), "02/2012");
+    clica(tela, "cmdFecharBimestre");
+    grade->selectRow(1);
     QTest::keyClicks(tela.motivo(), "Ajuste d'anexo");
     EXPECT_EQ(tela.motivo()->text(), "Ajuste danexo"); // the quote key is refused
-    p.ui.respostas = {true};
-    tela.findChild<QPushButton*>("cmdReabrir")->click();
-    EXPECT_EQ(tela.grade()->item(1, 2)->text(), "REABERTO");
+    clica(tela, "cmdReabrir");
+    EXPECT_EQ(grade->item(1, 2)->text(), "REABERTO");
     EXPECT_EQ(p.ctx.BimReferencia, "201201");
-    tela.show();
-    Captura(&tela, "controle_movimento");
+
+    // Every heading and date is seen whole, even at the screen's smallest size.
+    tela.resize(1, 1);
+    QApplication::processEvents();
+    for (int c = 0; c < grade->columnCount(); ++c) {
+        EXPECT_GE(grade->columnWidth(c), grade->horizontalHeader()->sectionSizeHint(c)) << c;
+        EXPECT_GE(grade->columnWidth(c), static_cast<QAbstractItemView*>(grade)->sizeHintForColumn(c)) << c;
+    }
+    EXPECT_LE(grade->horizontalHeader()->length(), grade->viewport()->width());
+    Captura(&tela, "controle_movimento_reaberto");
+}
+
+// The backup proposes its file name in an existing folder; the restore starts in the body's
+// folder. Then both start in the folder last chosen, while it exists.
+TEST(Backup, DialogosComecamNumaPastaQueExiste)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    EscolhasRegistradas ui;
+    p.ctx.ui = &ui;
+    FrmBackup backup(p.ctx, false);
+    mostra(backup, "backup");
+    FrmRestauracao restauracao(p.ctx);
+    mostra(restauracao, "restauracao");
+    clica(backup, "cmdDestino");
+    clica(restauracao, "cmdArquivo");
+    ASSERT_EQ(ui.inicios.size(), 2);
+    EXPECT_EQ(QFileInfo(ui.inicios[0]).fileName(), "BackupLumo.lrf");
+    EXPECT_TRUE(QFileInfo(QFileInfo(ui.inicios[0]).absolutePath()).isDir());
+    EXPECT_EQ(ui.inicios[1], QDir::cleanPath(p.ctx.pastaDoOrgao()));
+    EXPECT_EQ(ui.filtros, QStringList(2, "Backup do Lumo (*.lrf)|*.lrf|"));
+
+    auto pasta = std::make_unique<QTemporaryDir>();
+    ui.arquivos << QDir(pasta->path()).filePath("BackupLumo.lrf");
+    clica(restauracao, "cmdArquivo");
+    EXPECT_EQ(ui.ultimo(), "Arquivo Inválido.");
+    clica(backup, "cmdDestino");
+    clica(restauracao, "cmdArquivo");
+    EXPECT_EQ(ui.inicios.mid(3), QStringList({QDir(pasta->path()).filePath("BackupLumo.lrf"), pasta->path()}));
+    pasta.reset();
+    clica(restauracao, "cmdArquivo");
+    EXPECT_EQ(ui.inicios.back(), QDir::cleanPath(p.ctx.pastaDoOrgao()));
+
+    // A backup saved where the restore started, the body's folder, stays there.
+    const QString naPastaDoOrgao = QDir(p.ctx.pastaDoOrgao()).filePath("BackupLumo.lrf");
+    ui.arquivos << naPastaDoOrgao;
+    clica(backup, "cmdDestino");
+    EXPECT_EQ(ui.ultimo(), "Backup Realizado com Sucesso!");
+    EXPECT_TRUE(QFile::exists(naPastaDoOrgao));
+}
+
+TEST(Orgaos, BuscaPeloNomeERemocaoComNaoPadrao)
+{
+    ProgramaTeste p;
+    p.configuraOrgao("P001");
+    FrmOrgaos orgaos(p.ctx);
+    mostra(orgaos, "orgaos");
+    EscolhaOrgao escolha(p.ctx);
+    FrmBuscaOrgao busca(escolha);
+    mostra(busca, "busca_orgao");
+    busca.lista()->setFocus();
+    QTest::keyClick(&busca, Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(busca.filtro()->hasFocus());
+
+    // Leaving a new body's configuration unfinished: removing the body is never the default.
+    EXPECT_EQ(FechaConfiguracao(p.ctx, LeConfiguracao(p.ctx)), Fechamento::Fecha);
+    ASSERT_EQ(p.ui.perguntas.size(), 2);
+    EXPECT_TRUE(p.ui.perguntas[1].texto.startsWith("Você optou por não digitar os dados agora. Deseja excluir o órgão"));
+    EXPECT_EQ(p.ui.padroes[1], Interacao::Padrao::Nao);
 }

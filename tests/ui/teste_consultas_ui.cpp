@@ -4,7 +4,6 @@
 #include "ui/reports/FrmLocalizaCidade.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -14,18 +13,31 @@
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
-QPushButton* botao(QWidget& w, const char* nome) { return w.findChild<QPushButton*>(QString::fromLatin1(nome)); }
+// How the user leaves a look-up: a row chosen (-1: none) and OK, a double click (a click,
+// then the second press, as the window system sends it), Fechar, or Esc.
+enum class Saida { Ok, DuploClique, Fechar, Esc };
 
-QPoint centroDaLinha(QTableWidget* grade, int linha)
+QTableWidget* abre(QDialog& dlg, const char* captura)
 {
-    return grade->visualRect(grade->model()->index(linha, 1)).center();
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    if (captura)
+        Captura(&dlg, QString::fromLatin1(captura));
+    return dlg.findChild<QTableWidget*>("Grid");
 }
 
-// What the window system sends for a double click: a click, then the second press.
-void duploClique(QTableWidget* grade, int linha)
+void sai(QDialog& dlg, QTableWidget* grade, int linha, Saida saida)
 {
-    QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, centroDaLinha(grade, linha));
-    QTest::mouseDClick(grade->viewport(), Qt::LeftButton, {}, centroDaLinha(grade, linha));
+    const QPoint ponto = grade->visualRect(grade->model()->index(qMax(linha, 0), 1)).center();
+    if (linha >= 0)
+        QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, ponto);
+    if (saida == Saida::DuploClique)
+        QTest::mouseDClick(grade->viewport(), Qt::LeftButton, {}, ponto);
+    else if (saida == Saida::Esc)
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    else
+        dlg.findChild<QPushButton*>(saida == Saida::Ok ? "cmdOk" : "cmdFechar")->click();
 }
 
 QStringList cabecalhos(QTableWidget* grade)
@@ -40,128 +52,69 @@ class TelasConsulta : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        p.configuraOrgao(QStringLiteral("P001"));
+        p.configuraOrgao("P001");
         Banco& b = p.ctx.BancoOrgao;
-        b.executa(QStringLiteral("DELETE FROM tabAnexo13BaseLegal"));
+        b.executa("DELETE FROM tabAnexo13BaseLegal");
         for (int i = 1; i <= 80; ++i)
-            b.executa(QStringLiteral("INSERT INTO tabAnexo13BaseLegal (Codigo, Descricao) VALUES (?, ?)"),
-                      {QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("Base %1").arg(i)});
-        b.executa(QStringLiteral("DELETE FROM Cidades"));
-        b.executa(QStringLiteral("INSERT INTO Cidades (IdCidade, Nome, UF) VALUES (10, 'VITÓRIA', 'ES'), "
-                                 "(20, 'NOVA VENÉCIA', 'ES'), (30, 'VILA NOVA', 'ES'), (40, 'SERRA', 'ES')"));
+            b.executa("INSERT INTO tabAnexo13BaseLegal (Codigo, Descricao) VALUES (?, ?)",
+                      {QString::number(i).rightJustified(2, u'0'), QStringLiteral("Base %1").arg(i)});
+        b.executa("DELETE FROM Cidades");
+        b.executa("INSERT INTO Cidades (IdCidade, Nome, UF) VALUES (10, 'VITÓRIA', 'ES'), (20, 'NOVA VENÉCIA', 'ES'), "
+                  "(30, 'VILA NOVA', 'ES'), (40, 'SERRA', 'ES')");
     }
-
-    void mostra(QWidget& w)
-    {
-        w.show();
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    }
-
     ProgramaTeste p;
 };
 } // namespace
 
-TEST_F(TelasConsulta, ConsultaGeralOkDuploCliqueEFechar)
+// What the look-ups do is tested with their rules; here, that the dialogs hand it over.
+TEST_F(TelasConsulta, ConsultaGeral)
 {
-    FrmConsultaGeral dlg(p.ctx, QStringLiteral("tabAnexo13BaseLegal"), QStringLiteral("13A"),
-                         QStringLiteral("Consulta - Base Legal"));
-    mostra(dlg);
-    Captura(&dlg, "consulta_geral");
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Consulta - Base Legal"));
-    auto* grade = dlg.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    ASSERT_NE(grade, nullptr);
-    EXPECT_EQ(cabecalhos(grade), QStringList({QStringLiteral("Código"), QStringLiteral("Descrição")}));
-    ASSERT_EQ(grade->rowCount(), 56);
-    EXPECT_EQ(grade->item(55, 0)->text(), QStringLiteral("76"));
-
-    // OK with no row chosen does nothing.
-    QTest::mouseClick(botao(dlg, "cmdOk"), Qt::LeftButton);
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_TRUE(dlg.resultado().vazio());
-
-    QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, centroDaLinha(grade, 2));
-    QTest::mouseClick(botao(dlg, "cmdOk"), Qt::LeftButton);
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(dlg.resultado().escolha, QStringLiteral("03-Base 3"));
-    EXPECT_EQ(dlg.resultado().codigo, QStringLiteral("03"));
-    EXPECT_EQ(dlg.resultado().descricao, QStringLiteral("Base 3"));
-
-    FrmConsultaGeral aditivo(p.ctx, QStringLiteral("tabAnexo13BaseLegal"), QStringLiteral("13B"),
-                             QStringLiteral("Consulta - Base Legal"));
-    mostra(aditivo);
-    auto* g2 = aditivo.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    ASSERT_EQ(g2->rowCount(), 25);
-    duploClique(g2, 0);
-    EXPECT_FALSE(aditivo.isVisible());
-    EXPECT_EQ(aditivo.resultado().escolha, QStringLiteral("56-Base 56"));
-
-    FrmConsultaGeral fechada(p.ctx, QStringLiteral("tabAnexo13BaseLegal"), {}, QStringLiteral("Consulta"));
-    mostra(fechada);
-    auto* g3 = fechada.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    EXPECT_EQ(g3->rowCount(), 80);
-    QTest::mouseClick(g3->viewport(), Qt::LeftButton, {}, centroDaLinha(g3, 4));
-    QTest::mouseClick(botao(fechada, "cmdFechar"), Qt::LeftButton);
-    EXPECT_EQ(fechada.result(), QDialog::Rejected);
-    EXPECT_TRUE(fechada.resultado().vazio());
-    EXPECT_TRUE(fechada.resultado().codigo.isEmpty());
-    EXPECT_TRUE(fechada.resultado().descricao.isEmpty());
-}
-
-TEST_F(TelasConsulta, ConsultaGeralComTabelaInexistenteAvisa)
-{
-    FrmConsultaGeral dlg(p.ctx, QStringLiteral("tabQueNaoExiste"), {}, QStringLiteral("Consulta"));
-    EXPECT_EQ(dlg.findChild<QTableWidget*>(QStringLiteral("Grid"))->rowCount(), 0);
+    for (const Saida saida : {Saida::Ok, Saida::DuploClique, Saida::Fechar}) {
+        FrmConsultaGeral dlg(p.ctx, "tabAnexo13BaseLegal", "13B", "Consulta - Base Legal");
+        QTableWidget* grade = abre(dlg, saida == Saida::Ok ? "consulta_geral" : nullptr);
+        EXPECT_EQ(dlg.windowTitle(), "Consulta - Base Legal");
+        EXPECT_EQ(cabecalhos(grade), QStringList({"Código", "Descrição"}));
+        ASSERT_EQ(grade->rowCount(), 25);   // the filter reaches the look-up
+        sai(dlg, grade, -1, Saida::Ok);     // OK with no row chosen does nothing
+        EXPECT_TRUE(dlg.isVisible());
+        sai(dlg, grade, 2, saida);
+        EXPECT_FALSE(dlg.isVisible());
+        const bool escolheu = saida != Saida::Fechar;
+        EXPECT_EQ(dlg.result(), escolheu ? QDialog::Accepted : QDialog::Rejected);
+        const ResultadoConsulta& r = dlg.resultado();
+        EXPECT_EQ(QStringList({r.escolha, r.codigo, r.descricao}),
+                  escolheu ? QStringList({"58-Base 58", "58", "Base 58"}) : QStringList(3, QString()));
+    }
+    EXPECT_TRUE(p.ui.mensagens.isEmpty());
+    FrmConsultaGeral inexistente(p.ctx, "tabQueNaoExiste", {}, "Consulta");
+    EXPECT_EQ(inexistente.findChild<QTableWidget*>("Grid")->rowCount(), 0);
     ASSERT_EQ(p.ui.mensagens.size(), 1);
-    EXPECT_TRUE(p.ui.ultimo().startsWith(QStringLiteral("Erro ao carregar a consulta.")));
+    EXPECT_TRUE(p.ui.ultimo().startsWith("Erro ao carregar a consulta."));
 }
 
 TEST_F(TelasConsulta, LocalizaCidade)
 {
-    FrmLocalizaCidade dlg(p.ctx);
-    mostra(dlg);
-    Captura(&dlg, "localiza_cidade");
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Localizar Cidade"));
-    auto* grade = dlg.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    auto* nome = dlg.findChild<QLineEdit*>(QStringLiteral("txtNome"));
-    EXPECT_EQ(cabecalhos(grade), QStringList({QStringLiteral("Código da Cidade"), QStringLiteral("Cidade")}));
-    EXPECT_EQ(grade->rowCount(), 4);
-
-    // Enter in the name box searches; the dialog stays.
-    QTest::keyClicks(nome, QStringLiteral("nova"));
-    QTest::keyClick(nome, Qt::Key_Return);
-    EXPECT_TRUE(dlg.isVisible());
-    ASSERT_EQ(grade->rowCount(), 2);
-    EXPECT_EQ(grade->item(0, 1)->text(), QStringLiteral("NOVA VENÉCIA"));
-    EXPECT_EQ(grade->item(1, 1)->text(), QStringLiteral("VILA NOVA"));
-
-    QTest::mouseClick(botao(dlg, "cmdNovo"), Qt::LeftButton);
-    EXPECT_TRUE(nome->text().isEmpty());
-    EXPECT_EQ(grade->rowCount(), 4);
-
-    nome->setText(QStringLiteral("VILA"));
-    QTest::mouseClick(botao(dlg, "cmdPesquisar"), Qt::LeftButton);
-    ASSERT_EQ(grade->rowCount(), 1);
-    duploClique(grade, 0);
-    EXPECT_FALSE(dlg.isVisible());
-    ASSERT_TRUE(dlg.cidade().has_value());
-    EXPECT_EQ(dlg.cidade()->id, 30);
-    EXPECT_EQ(dlg.cidade()->nome, QStringLiteral("VILA NOVA"));
-
-    FrmLocalizaCidade ok(p.ctx);
-    mostra(ok);
-    auto* g2 = ok.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    QTest::mouseClick(g2->viewport(), Qt::LeftButton, {}, centroDaLinha(g2, 3));
-    QTest::mouseClick(botao(ok, "cmdOk"), Qt::LeftButton);
-    ASSERT_TRUE(ok.cidade().has_value());
-    EXPECT_EQ(ok.cidade()->nome, QStringLiteral("VITÓRIA"));
-    EXPECT_EQ(ok.cidade()->id, 10);
-
-    FrmLocalizaCidade fechada(p.ctx);
-    mostra(fechada);
-    auto* g3 = fechada.findChild<QTableWidget*>(QStringLiteral("Grid"));
-    QTest::mouseClick(g3->viewport(), Qt::LeftButton, {}, centroDaLinha(g3, 0));
-    QTest::keyClick(&fechada, Qt::Key_Escape);
-    EXPECT_FALSE(fechada.isVisible());
-    EXPECT_FALSE(fechada.cidade().has_value());
+    for (const Saida saida : {Saida::Ok, Saida::DuploClique, Saida::Esc}) {
+        FrmLocalizaCidade dlg(p.ctx);
+        QTableWidget* grade = abre(dlg, saida == Saida::Ok ? "localiza_cidade" : nullptr);
+        EXPECT_EQ(dlg.windowTitle(), "Localizar Cidade");
+        EXPECT_EQ(cabecalhos(grade), QStringList({"Código da Cidade", "Cidade"}));
+        EXPECT_EQ(grade->rowCount(), 4);
+        // Enter in the name box searches and the dialog stays; Novo clears the search.
+        auto* nome = dlg.findChild<QLineEdit*>("txtNome");
+        QTest::keyClicks(nome, "nova");
+        QTest::keyClick(nome, Qt::Key_Return);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(grade->rowCount(), 2);
+        dlg.findChild<QPushButton*>("cmdNovo")->click();
+        EXPECT_TRUE(nome->text().isEmpty());
+        EXPECT_EQ(grade->rowCount(), 4);
+        nome->setText("VILA");
+        dlg.findChild<QPushButton*>("cmdPesquisar")->click();
+        ASSERT_EQ(grade->rowCount(), 1);
+        sai(dlg, grade, 0, saida);
+        EXPECT_FALSE(dlg.isVisible());
+        const auto& c = dlg.cidade();
+        EXPECT_EQ(c ? c->nome + u' ' + QString::number(c->id) : QString(), saida == Saida::Esc ? "" : "VILA NOVA 30");
+    }
 }

@@ -12,9 +12,11 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
+namespace {
+const QString FiltroBackup = QStringLiteral("Backup do Lumo (*.lrf)|*.lrf|");
+} // namespace
 
 FrmBackup::FrmBackup(Contexto& ctx, bool modoSaida, QWidget* pai) : QDialog(pai), ctx_(ctx), modoSaida_(modoSaida)
 {
@@ -49,11 +51,12 @@ QString FrmBackup::situacao() const { return situacao_->text(); }
 
 void FrmBackup::escolhe()
 {
-    const QString inicio = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(NomeArquivoBackup);
-    const QString arquivo = ctx_.interacao().escolheArquivo(QStringLiteral("Salvar Backup"),
-                                                            QStringLiteral("Backup do Lumo (*.lrf)|*.lrf|"), inicio, true);
-    if (!arquivo.isEmpty())
-        executa(arquivo);
+    const QString arquivo = ctx_.interacao().escolheArquivo(QStringLiteral("Salvar Backup"), FiltroBackup,
+                                                            InicioDialogoBackup(ctx_, false), true);
+    if (arquivo.isEmpty())
+        return;
+    GuardaPastaBackup(ctx_, arquivo);
+    executa(arquivo);
 }
 
 bool FrmBackup::executa(const QString& arquivo)
@@ -128,12 +131,12 @@ FrmRestauracao::FrmRestauracao(Contexto& ctx, QWidget* pai) : QDialog(pai), ctx_
 
 void FrmRestauracao::escolhe()
 {
-    const QString arquivo = ctx_.interacao().escolheArquivo(QStringLiteral("Restaurar Backup"),
-                                                            QStringLiteral("Backup do Lumo (BackupLumo.lrf)|BackupLumo.lrf|"),
-                                                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                                            false);
-    if (!arquivo.isEmpty())
-        executa(arquivo);
+    const QString arquivo = ctx_.interacao().escolheArquivo(QStringLiteral("Restaurar Backup"), FiltroBackup,
+                                                            InicioDialogoBackup(ctx_, true), false);
+    if (arquivo.isEmpty())
+        return;
+    GuardaPastaBackup(ctx_, arquivo);
+    executa(arquivo);
 }
 
 bool FrmRestauracao::executa(const QString& arquivo)

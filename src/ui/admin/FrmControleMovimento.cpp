@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -25,7 +26,11 @@ FrmControleMovimento::FrmControleMovimento(Contexto& ctx, QWidget* pai) : QWidge
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grade_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Columns as wide as their headings and dates; the last one takes what is left.
+    grade_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
+    // Room for the six bimesters of the exercise.
+    grade_->setMinimumHeight(grade_->horizontalHeader()->sizeHint().height() + 2 * grade_->frameWidth()
+                             + 6 * grade_->verticalHeader()->defaultSectionSize());
     motivo_ = NovoCampoTexto(this, QStringLiteral("txtMotivo"), 255);
     connect(grade_, &QTableWidget::currentCellChanged, this, [this](int linha) {
         const QTableWidgetItem* item = linha >= 0 ? grade_->item(linha, 0) : nullptr;
@@ -91,6 +96,16 @@ void FrmControleMovimento::recarrega()
     }
     if (grade_->rowCount() > 0)
         grade_->selectRow(0);
+    // The grid never gets narrower than its columns (each with a little room either side):
+    // no heading or date is ever cut.
+    int largura = 2 * grade_->frameWidth() + grade_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < grade_->columnCount(); ++c) {
+        const int coluna = qMax(grade_->horizontalHeader()->sectionSizeHint(c),
+                                static_cast<QAbstractItemView*>(grade_)->sizeHintForColumn(c)) + 16;
+        grade_->setColumnWidth(c, coluna);
+        largura += coluna;
+    }
+    grade_->setMinimumWidth(largura);
 }
 
 QString FrmControleMovimento::periodoSelecionado() const

@@ -104,7 +104,10 @@ FrmBuscaOrgao::FrmBuscaOrgao(const EscolhaOrgao& escolha, QWidget* pai) : QDialo
             &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     auto* linha = new QHBoxLayout;
-    linha->addWidget(new QLabel(QStringLiteral("&Nome:"), this));
+    // With its buddy the label shows "Nome:" and Alt+N goes to the filter.
+    auto* rotulo = new QLabel(QStringLiteral("&Nome:"), this);
+    rotulo->setBuddy(filtro_);
+    linha->addWidget(rotulo);
     linha->addWidget(filtro_, 1);
     layout->addLayout(linha);
     layout->addWidget(lista_, 1);

@@ -12,13 +12,9 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-namespace {
-// Free-text fields of this screen; the single quote is refused there.
-
-} // namespace
 
 FrmGrupos::FrmGrupos(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
 {
@@ -67,6 +63,10 @@ FrmGrupos::FrmGrupos(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     }
     carregaGrupos();
     novo();
+    // The list is as wide as the longest permission description: none is ever cut.
+    lista_->setMinimumWidth(lista_->sizeHintForColumn(0) + 2 * lista_->frameWidth()
+                            + lista_->verticalScrollBar()->sizeHint().width());
+    resize(qMax(width(), minimumSizeHint().width()), height());
 }
 
 void FrmGrupos::carregaGrupos(const QString& selecionar)

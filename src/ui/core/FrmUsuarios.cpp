@@ -15,11 +15,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-// Free-text fields of this screen; the single quote is refused there.
-
-} // namespace
-
 FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmUsuarios"));
@@ -81,16 +76,38 @@ FrmUsuarios::FrmUsuarios(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
     novo();
 }
 
-void FrmUsuarios::carregaGrupos()
+void FrmUsuarios::carregaGrupos(bool avisaFalha)
 {
-    grupo_->clear();
+    const QVariant escolhido = grupo_->currentData();
+    QList<Grupo> grupos;
     try {
-        for (const Grupo& g : ListaGrupos(ctx_.BancoOrgao))
-            grupo_->addItem(g.descricao, g.codigo);
+        grupos = ListaGrupos(ctx_.BancoOrgao);
     } catch (const ErroBanco& e) {
+        if (!avisaFalha)
+            return;
         MostraErro(ctx_.interacao(), QStringLiteral("Erro ao carregar os grupos de usuários."), e.falha());
     }
-    grupo_->setCurrentIndex(-1);
+    grupo_->clear();
+    for (const Grupo& g : grupos)
+        grupo_->addItem(g.descricao, g.codigo);
+    grupo_->setCurrentIndex(escolhido.isValid() ? grupo_->findData(escolhido) : -1);
+}
+
+// Groups may have been created or renamed in the groups editor meanwhile: the list is read
+// again whenever this editor comes to the front. A failure then keeps the list as it is,
+// untold: the box would bring the editor to the front again, and the failure with it.
+void FrmUsuarios::releGrupos() { carregaGrupos(false); }
+
+bool FrmUsuarios::event(QEvent* evento)
+{
+    // In front as a window of its own, or as a child window of the main window.
+    if (evento->type() == QEvent::WindowActivate) {
+        releGrupos();
+    } else if (evento->type() == QEvent::ParentChange) {
+        if (auto* janela = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            connect(janela, &QMdiSubWindow::aboutToActivate, this, &FrmUsuarios::releGrupos, Qt::UniqueConnection);
+    }
+    return QWidget::event(evento);
 }
 
 void FrmUsuarios::carregaUsuarios(const QString& selecionar)

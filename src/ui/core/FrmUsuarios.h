@@ -25,10 +25,12 @@ public Q_SLOTS:
     void fecha();
 
 protected:
+    bool event(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    void carregaGrupos();
+    void carregaGrupos(bool avisaFalha = true);
+    void releGrupos();
     void carregaUsuarios(const QString& selecionar = {});
     void mostraUsuario(int linha);
     void focaCampo(CampoUsuario campo);
