@@ -3,7 +3,6 @@
 #include "admin/Periodos.h"
 #include "comum/BancoTeste.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -41,6 +40,7 @@ struct ConfiguracaoDoOrgao : ::testing::Test {
 
 } // namespace
 
+// The screen test reads the rest of a first opening (title, description, backup box).
 TEST_F(ConfiguracaoDoOrgao, PrimeiraAberturaCriaChaveEPeriodo)
 {
     const Banco& b = p.ctx.BancoOrgao;
@@ -51,12 +51,9 @@ TEST_F(ConfiguracaoDoOrgao, PrimeiraAberturaCriaChaveEPeriodo)
         EXPECT_EQ(b.valor("SELECT group_concat(VersaoAtualAplicativo || ' ' || backup) FROM tabChave").toString(), "7.0 1");
         EXPECT_EQ(b.valor("SELECT group_concat(BimReferencia || ' ' || Situacao) FROM tabControleMovimento").toString(),
                   "201201 ABERTO");
-        EXPECT_EQ(c.periodo, "201201");
-        EXPECT_TRUE(c.primeiraConfiguracao && c.backup);
-        EXPECT_EQ(c.descricao, "PREFEITURA MUNICIPAL DE CAMPO GRANDE");
+        EXPECT_TRUE(c.periodo == "201201" && c.primeiraConfiguracao && c.backup);
         EXPECT_EQ(c.orgao.value("cidade"), "Campo Grande");
     }
-    EXPECT_EQ(TituloConfiguracao("201201"), "Configuração do Sistema 1º Bimestre");
     EXPECT_EQ(TituloConfiguracao("201206"), "Configuração do Sistema 6º Bimestre");
 }
 
@@ -76,21 +73,18 @@ TEST_F(ConfiguracaoDoOrgao, ValidacaoNaOrdemComAbaECampo)
          "Campo Obrigatório do cadastro do órgão deve ser informado."},
         {[](Configuracao& x) { x.orgao["CGC"] = "11222333000182"; }, 0, "CGC", "O número de CGC é inválido."},
         {[](Configuracao& x) { x.responsaveis[0]["telefone"].clear(); x.responsaveis[1]["nome"].clear(); }, 1, "telefone",
-         "Campos Obrigatórios do responsável pelas informações devem ser informados."},
+         "Campos Obrigatórios do responsável pelas informações devem ser informados."},   // before the next tab's
         {[](Configuracao& x) { x.responsaveis[1]["cpf"].clear(); }, 2, "cpf",
          "Campos Obrigatórios do responsável pelo preenchimento devem ser informados."},
         {[](Configuracao& x) { x.responsaveis[2]["nome"] = "  "; }, 3, "nome",
          "Campos Obrigatórios do responsável pela contabilidade devem ser informados."},
-        {[](Configuracao& x) { x.responsaveis[2]["cpf"] = "12345678900"; }, 3, "cpf", "O número de CPF é inválido."},
     };
     for (const Caso& caso : casos) {
         Configuracao x = c;
         caso.estraga(x);
         const auto r = ValidaConfiguracao(x);
         ASSERT_TRUE(r) << caso.texto.toStdString();
-        EXPECT_EQ(r->aba, caso.aba) << caso.texto.toStdString();
-        EXPECT_EQ(r->coluna, caso.coluna);
-        EXPECT_EQ(r->texto, caso.texto);
+        EXPECT_EQ(QString::number(r->aba) + ' ' + r->coluna + ' ' + r->texto, QString::number(caso.aba) + ' ' + caso.coluna + ' ' + caso.texto);
     }
 }
 
@@ -115,12 +109,8 @@ TEST_F(ConfiguracaoDoOrgao, GravarEReler)
     const Banco& b = p.ctx.BancoOrgao;
     EXPECT_EQ(b.valor("SELECT cpf FROM tabResponsavelInformacao WHERE bimreferencia = '201201'").toString(), "52998224725");
     Configuracao lida = LeConfiguracao(p.ctx);
-    EXPECT_FALSE(lida.primeiraConfiguracao);
-    EXPECT_TRUE(lida.temPreenchimento);
-    EXPECT_FALSE(lida.backup);
-    EXPECT_TRUE(lida.integradoSet);
-    EXPECT_EQ(lida.orgao.value("Telefone"), "6733334444");
-    EXPECT_EQ(lida.responsaveis[2].value("profissao"), "Contadora");
+    EXPECT_TRUE(!lida.primeiraConfiguracao && lida.temPreenchimento && !lida.backup && lida.integradoSet);
+    EXPECT_EQ(lida.orgao.value("Telefone") + lida.responsaveis[2].value("profissao"), "6733334444Contadora");
 
     // saving again updates the rows of the period instead of adding others, and asks nothing
     p.ui.limpa();
@@ -147,45 +137,15 @@ TEST(Configuracao, SemPerguntaDeImportacaoComOutroOrgaoConfigurado)
     EXPECT_TRUE(p.ui.perguntas.isEmpty());
 }
 
-TEST_F(ConfiguracaoDoOrgao, FecharOrgaoNovoComErros)
-{
-    const QString pasta = p.ctx.pastaDoOrgao();
-    Configuracao c = LeConfiguracao(p.ctx);
-
-    // Yes: the user goes on typing
-    p.ui.respostas = {true};
-    EXPECT_EQ(FechaConfiguracao(p.ctx, c), Fechamento::Continua);
-    EXPECT_EQ(p.ui.perguntas[0].texto, "Foram encontrados erros na configuração do órgão.\rDeseja continuar com a digitação dos dados ?");
-    // No, then No: closes and keeps the body
-    p.ui.limpa();
-    p.ui.respostas = {false, false};
-    EXPECT_EQ(FechaConfiguracao(p.ctx, c), Fechamento::Fecha);
-    ASSERT_EQ(p.ui.perguntas.size(), 2);
-    EXPECT_EQ(p.ui.perguntas[1].texto, "Você optou por não digitar os dados agora. Deseja excluir o órgão cadastrado ?\r"
-                                       "Esta operação irá apagar qualquer informação que tenha sido cadastrada.");
-    EXPECT_TRUE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
-    // No, then Yes: the body and its folder's files are gone
-    p.ui.limpa();
-    p.ui.respostas = {false, true};
-    EXPECT_EQ(FechaConfiguracao(p.ctx, c), Fechamento::OrgaoExcluido);
-    EXPECT_FALSE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
-    EXPECT_TRUE(QDir(pasta).entryList(QDir::Files).isEmpty());
-    EXPECT_TRUE(p.ctx.CodigoOrgao.isEmpty());
-    // the body can be configured again from the template
-    EXPECT_NO_THROW(ConfiguraOrgao(p.pasta(), p.ctx.BancoConfig, "P001"));
-}
-
 TEST(Comprovantes, FormatosEArquivoVazio)
 {
     InteracaoRoteiro ui;
     QTemporaryDir dir;
+    // (the PDF-only refusal is the screen test's)
     const auto lido = LeComprovante(ui, arquivo(dir, "rreo.PDF", "%PDF-1.4 conteudo"), ExtensoesSoPdf);
-    ASSERT_TRUE(lido);
+    ASSERT_TRUE(lido && lido->escolhido);
     EXPECT_EQ(lido->conteudo, QByteArray("%PDF-1.4 conteudo"));
-    EXPECT_TRUE(lido->escolhido);
-    EXPECT_TRUE(ui.mensagens.isEmpty());
     const struct { const char* nome; QByteArray conteudo; QStringList extensoes; QString recusa; } casos[] = {
-        {"rgf.doc", "documento", ExtensoesSoPdf, "O arquivo só é aceito no seguinte formato (PDF)"},
         {"rgf.doc", "documento", ExtensoesComprovante, ""},
         {"notas.txt", "texto", ExtensoesComprovante, "O arquivo só é aceito nos seguintes formatos (DOC,PDF,JPG,JPEG)"},
         {"vazio.pdf", "", ExtensoesComprovante, "O arquivo que você está tentando inserir está vazio !!"},

@@ -1,4 +1,5 @@
 #include "Capturas.h"
+#include "admin/Orgaos.h"
 #include "comum/BancoTeste.h"
 #include "ui/admin/FrmComprovante.h"
 #include "ui/admin/FrmConfSistema.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -117,18 +119,26 @@ TEST(ConfSistemaTela, FecharOrgaoNovoSemDadosExcluiOOrgao)
 {
     ProgramaTeste p;
     p.configuraOrgao("P001");
+    const QString pasta = p.ctx.pastaDoOrgao();
     FrmConfSistema tela(p.ctx);
     ativa(tela);
     // Yes to going on typing keeps the screen open
     p.ui.respostas = {true};
     tela.close();
     EXPECT_TRUE(tela.isVisible());
+    EXPECT_EQ(p.ui.perguntas[0].texto,
+              QStringLiteral("Foram encontrados erros na configuração do órgão.\rDeseja continuar com a digitação dos dados ?"));
     // No twice: the body stays
+    p.ui.limpa();
     p.ui.respostas = {false, false};
     tela.close();
     EXPECT_FALSE(tela.isVisible());
+    ASSERT_EQ(p.ui.perguntas.size(), 2);
+    EXPECT_EQ(p.ui.perguntas[1].texto, QStringLiteral("Você optou por não digitar os dados agora. Deseja excluir o órgão cadastrado ?\r"
+                                                      "Esta operação irá apagar qualquer informação que tenha sido cadastrada."));
     EXPECT_TRUE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
 
+    // No, then Yes (Esc closes too): the body and its folder's files are gone
     FrmConfSistema outra(p.ctx);
     ativa(outra);
     p.ui.respostas = {false, true};
@@ -136,6 +146,10 @@ TEST(ConfSistemaTela, FecharOrgaoNovoSemDadosExcluiOOrgao)
     EXPECT_FALSE(outra.isVisible());
     EXPECT_TRUE(outra.orgaoExcluido());
     EXPECT_FALSE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
+    EXPECT_TRUE(QDir(pasta).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(p.ctx.CodigoOrgao.isEmpty());
+    // the body can be configured again from the template
+    EXPECT_NO_THROW(ConfiguraOrgao(p.pasta(), p.ctx.BancoConfig, "P001"));
 }
 
 TEST(ComprovanteTela, EscolherEGravar)
