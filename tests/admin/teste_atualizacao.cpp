@@ -96,7 +96,6 @@ TEST_F(Atualizacao, VersaoNovaOfereceOInstalador)
         EXPECT_TRUE(ui.mensagens.isEmpty());
     }
     EXPECT_EQ(servidor.caminhos.first(), "/2009/download/Lumo2012/version.txt");
-    EXPECT_TRUE(abertos.isEmpty());
     // Yes: the browser gets the installer's address and the program ends.
     ui.limpa();
     servidor.corpo = "1.02.0004";
@@ -130,9 +129,7 @@ TEST_F(Atualizacao, FalhaDoPedidoESilenciosa)
     for (const QString& endereco : {QStringLiteral("http://127.0.0.1:%1/download").arg(porta), QStringLiteral("não é um endereço"), QString()})
         EXPECT_EQ(VerificaVersaoWeb(ui, "1.02.0003", endereco, abre, 3s), AposVerificacao::Continua) << endereco.toStdString();
     EXPECT_EQ(servidor.caminhos.size(), 3);
-    EXPECT_TRUE(ui.perguntas.isEmpty());
-    EXPECT_TRUE(ui.mensagens.isEmpty());
-    EXPECT_TRUE(abertos.isEmpty());
+    EXPECT_TRUE(ui.perguntas.isEmpty() && ui.mensagens.isEmpty() && abertos.isEmpty());
 }
 
 TEST(ConfiguracaoInstalacao, VersaoEEnderecoDeDownload)
@@ -169,33 +166,25 @@ TEST(ConfiguracaoInstalacao, VersaoEEnderecoDeDownload)
 #endif
 }
 
+// Missing, not executable and started are the menu test's (teste_atualizacao_ui): here the name in
+// any case, the error text and the folder it runs in.
 TEST(Atualizador, IniciaUpdateExeDaPastaDoPrograma)
 {
     QTemporaryDir pasta;
     InteracaoRoteiro ui;
     QStringList iniciados;
-    auto inicia = [&](const QString& p) { iniciados << p; return true; };
-
-    // Missing: nothing is shown, nothing started.
-    EXPECT_EQ(IniciaAtualizador(pasta.path(), ui, inicia), Atualizador::Ausente);
-    EXPECT_TRUE(iniciados.isEmpty());
-    EXPECT_TRUE(ui.mensagens.isEmpty());
-
     const QString atualizador = QDir(pasta.path()).filePath("Update.EXE");
     QFile f(atualizador);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    EXPECT_EQ(IniciaAtualizador(pasta.path(), ui, inicia), Atualizador::Iniciado);
+    EXPECT_EQ(IniciaAtualizador(pasta.path(), ui, [&](const QString& p) { iniciados << p; return true; }), Atualizador::Iniciado);
     EXPECT_EQ(iniciados, QStringList({atualizador}));
-    EXPECT_TRUE(ui.mensagens.isEmpty());
-
     EXPECT_EQ(IniciaAtualizador(pasta.path(), ui, [](const QString&) { return false; }), Atualizador::Falhou);
     ASSERT_EQ(ui.mensagens.size(), 1);
     EXPECT_EQ(ui.mensagens[0].icone, Interacao::Icone::Critico);
     EXPECT_EQ(ui.mensagens[0].titulo, "Mensagem do Sistema");
     EXPECT_EQ(ui.ultimo(), "Erro ao tentar Executar o programa de atualização.\rOrigem.: IniciaAtualizador\r"
-                           "Número.: 53\rDescrição.: Não foi possível iniciar "
-                               + QDir::toNativeSeparators(atualizador));
+                           "Número.: 53\rDescrição.: Não foi possível iniciar " + QDir::toNativeSeparators(atualizador));
 }
 
 #ifndef Q_OS_WIN
@@ -208,10 +197,6 @@ TEST(Atualizador, ProgramaSeparadoRodaNaSuaPasta)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("#!/bin/sh\npwd > rodou.txt.tmp && mv rodou.txt.tmp rodou.txt\n");
     f.close();
-
-    // Not executable: it cannot start.
-    EXPECT_FALSE(IniciaProgramaSeparado(atualizador));
-
     f.setPermissions(f.permissions() | QFile::ExeOwner);
     ASSERT_TRUE(IniciaProgramaSeparado(atualizador));
     for (int i = 0; i < 200 && !QFile::exists(marca); ++i)
