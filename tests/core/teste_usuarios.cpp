@@ -30,39 +30,32 @@ protected:
 };
 } // namespace
 
+// Each field in the editor's order, blanks counting as empty; a taken name whatever its case.
 TEST_F(Usuarios, RecusasNaOrdemDoEditor)
 {
-    DadosUsuario d{{}, "", "", "", ""};
-    const struct { QString* campo; QString valor, texto; CampoUsuario qual; } passos[] = {
-        {&d.nome, "Maria", "Impossível gravar: O campo 'Nome' não pode estar vazio.", CampoUsuario::Nome},
-        {&d.username, "MARIA", "Impossível gravar: O campo 'Identificação do Usuário' não pode estar vazio.",
-         CampoUsuario::Username},
-        {&d.senha, "abcd", "Impossível gravar: O campo 'Senha' não pode estar vazio.", CampoUsuario::Senha},
-        {&d.codigoGrupo, "01", "Impossível gravar: O Usuário deve ser inserido em algum Grupo.", CampoUsuario::Grupo},
-        // An existing user whose name is taken, whatever its case.
-        {&d.username, "", "Impossível gravar: Já existe um Usuário com a identificação 'ADMIN'.", CampoUsuario::Username},
+    const QString existente = maria();
+    p.ui.limpa();
+    const struct { DadosUsuario d; CampoUsuario campo; QString texto; } casos[] = {
+        {{{}, "  ", "JOSE", "abcd", "01"}, CampoUsuario::Nome, "Impossível gravar: O campo 'Nome' não pode estar vazio."},
+        {{{}, "José", "   ", "abcd", "01"}, CampoUsuario::Username,
+         "Impossível gravar: O campo 'Identificação do Usuário' não pode estar vazio."},
+        {{{}, "José", "JOSE", " ", "01"}, CampoUsuario::Senha, "Impossível gravar: O campo 'Senha' não pode estar vazio."},
+        {{{}, "José", "JOSE", "abcd", ""}, CampoUsuario::Grupo, "Impossível gravar: O Usuário deve ser inserido em algum Grupo."},
+        {{existente, "Maria", "admin", "abcd", "01"}, CampoUsuario::Username,
+         "Impossível gravar: Já existe um Usuário com a identificação 'ADMIN'."},
+        {{{}, "Outra", "Maria", "abcd", "01"}, CampoUsuario::Username,
+         "Impossível gravar: Já existe um Usuário com a identificação 'MARIA'."},
     };
-    // Each step fills the field the previous refusal was about; blanks count as empty.
-    for (const auto& passo : passos) {
-        if (passo.qual == CampoUsuario::Username && passo.valor.isEmpty())
-            d = {maria(), "Maria", "admin", "abcd", "01"};
+    for (const auto& c : casos) {
         p.ui.limpa();
-        const GravacaoUsuario r = GravaUsuario(p.ctx, d);
-        EXPECT_FALSE(r.gravado);
-        EXPECT_EQ(r.campo, passo.qual);
+        const GravacaoUsuario r = GravaUsuario(p.ctx, c.d);
+        EXPECT_FALSE(r.gravado) << c.texto.toStdString();
+        EXPECT_EQ(r.campo, c.campo) << c.texto.toStdString();
         ASSERT_EQ(p.ui.mensagens.size(), 1);
         EXPECT_EQ(p.ui.mensagens[0].titulo, "Erro");
-        EXPECT_EQ(p.ui.ultimo(), passo.texto);
-        if (passo.valor.isEmpty())
-            break;
-        *passo.campo = passo.qual == CampoUsuario::Grupo ? QString() : QString("   ");
-        EXPECT_FALSE(GravaUsuario(p.ctx, d).gravado) << "brancos passaram: " << passo.texto.toStdString();
-        *passo.campo = passo.valor;
+        EXPECT_EQ(p.ui.ultimo(), c.texto);
     }
-    EXPECT_EQ(usuarios(), 2);   // ADMIN and the MARIA of the last step
-    // A new user with a taken name too.
-    EXPECT_FALSE(GravaUsuario(p.ctx, {{}, "Outra", "Maria", "abcd", "01"}).gravado);
-    EXPECT_EQ(p.ui.ultimo(), "Impossível gravar: Já existe um Usuário com a identificação 'MARIA'.");
+    EXPECT_EQ(usuarios(), 2);
 }
 
 // Typing a user, its code, the success text and the ten blanks are the screen test's (teste_usuarios_ui).
