@@ -345,7 +345,6 @@ struct Linha {
     int grupo = 0;
     QString esfera;     // empty when the catalogue has no sphere
     int tipo = 0;       // 0 when the catalogue has no tipomovimento
-    QString subfuncao;
 };
 using Vista = std::map<QString, Linha>;
 
@@ -353,12 +352,11 @@ using Vista = std::map<QString, Linha>;
 std::vector<Linha> linhasDoCatalogo(const Banco& b, const QString& tabela)
 {
     const auto coluna = [&](const char* nome, const char* falta) { return temColuna(b, tabela, nome) ? nome : falta; };
-    QSqlQuery q = b.executa(QStringLiteral("SELECT campo, descricao, grupo, %1, %2, %3 FROM %4 ORDER BY campo")
-                                .arg(coluna("esfera", "''"), coluna("tipomovimento", "0"), coluna("subfuncao", "NULL"), tabela));
+    QSqlQuery q = b.executa(QStringLiteral("SELECT campo, descricao, grupo, %1, %2 FROM %3 ORDER BY campo")
+                                .arg(coluna("esfera", "''"), coluna("tipomovimento", "0"), tabela));
     std::vector<Linha> r;
     while (q.next())
-        r.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toInt(), q.value(3).toString(),
-                     q.value(4).toInt(), q.value(5).toString()});
+        r.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toInt(), q.value(3).toString(), q.value(4).toInt()});
     return r;
 }
 
@@ -452,65 +450,37 @@ TEST_F(Referencia, LinhasQueOProgramaLe)
             EXPECT_TRUE(campo.toInt() > 26 || l.tipo == 1) << t << ' ' << campo.toStdString();
 }
 
-// The Anexo 11 imports fill sub-functions 361 to 367 in lines 52 to 59, the Anexo 12 ones the
-// health sub-functions: each once, on typed lines.
-TEST_F(Referencia, SubfuncoesDosAnexos11E12)
+// Catalogue rows that must not exist.
+TEST_F(Referencia, CatalogosSemLinhaOrfaOuColidente)
 {
-    const QStringList educacao = {"361", "362", "363", "364", "365", "366", "367"};
-    const QStringList saude = {"301", "302", "303", "304", "305", "306"};
-    const std::pair<const char*, const QStringList*> casos[] = {
-        {"tabAnexo11Campos", &educacao}, {"tabAnexo11MunCampos", &educacao}, {"tabAnexo12Campos", &saude}, {"tabAnexo12CamposMun", &saude}};
-    for (const auto& [t, esperadas] : casos) {
-        QStringList subfuncoes;
-        for (const auto& [campo, l] : vista(orgao(), t))
-            if (!l.subfuncao.isEmpty()) {
-                EXPECT_EQ(l.grupo, 0) << t << ' ' << campo.toStdString();
-                EXPECT_TRUE(esperadas != &educacao || (campo.toInt() >= 52 && campo.toInt() <= 59)) << campo.toStdString();
-                subfuncoes << l.subfuncao;
-            }
-        subfuncoes.sort();
-        EXPECT_EQ(subfuncoes, *esperadas) << t;
-    }
-}
-
-TEST_F(Referencia, Anexo03GruposPorPrefixoEmCadaEsfera)
-{
-    const QString t = "tabAnexo03Campos";
-    for (const char* esfera : {"M", "E"}) {
-        const Vista v = vista(orgao(), t, esfera);
-        for (const auto& [campo, l] : v) {
-            SCOPED_TRACE(std::string(esfera) + ' ' + campo.toStdString());
-            if (campo == "3")
-                continue;
-            EXPECT_TRUE(campo.startsWith(u'1') || campo.startsWith(u'2'));   // nothing but line 3 begins with 3
-            if (l.grupo) {
-                // A group without typed lines under it in this sphere would always be zero.
-                EXPECT_TRUE(std::any_of(v.begin(), v.end(), [&](const auto& m) {
-                    return !m.second.grupo && m.first != campo && m.first.startsWith(campo);
-                }));
-            } else {
-                // Every group above a typed line is seen by the same bodies, or the typed
-                // value would be summed into a line they cannot see.
-                for (const Linha& g : linhasDoCatalogo(orgao(), t))
-                    EXPECT_TRUE(!g.grupo || !campo.startsWith(g.campo) || v.count(g.campo)) << "grupo " << g.campo.toStdString();
-            }
-        }
-    }
-}
-
-// Both kinds of body keep the sixth-bimester lines in the same movement table as the lines of the year.
-TEST_F(Referencia, LinhasDoSextoBimestreDoAnexo11NaoColidemComAsDoAno)
-{
-    QSet<QString> doAno;
-    for (const char* t : {"tabAnexo11Campos", "tabAnexo11MunCampos"})
-        for (const Linha& l : linhasDoCatalogo(orgao(), t))
-            doAno.insert(l.campo);
-    for (const char* esfera : {"M", "E"}) {
-        const Vista v = vista(orgao(), "tabAnexo11Campos_06", esfera);
-        EXPECT_FALSE(v.empty());
-        for (const auto& [campo, l] : v)
-            EXPECT_FALSE(doAno.contains(campo)) << campo.toStdString();
-    }
+    const QString esferas = QStringLiteral("(SELECT 'M' AS s UNION SELECT 'E') e");
+    const QString consultas[] = {
+        // Anexo 03 sums by prefix: nothing but line 3 begins with 3; a group without typed lines
+        // under it in a sphere would always be zero there; a group above a typed line must be
+        // seen by the same bodies, or the typed value would be summed into a line they cannot see.
+        "SELECT COUNT(*) FROM tabAnexo03Campos WHERE campo <> '3' AND substr(campo, 1, 1) NOT IN ('1', '2')",
+        "SELECT COUNT(*) FROM tabAnexo03Campos g, " + esferas + " WHERE g.grupo = 1 AND g.esfera IN ('EM', e.s) AND NOT EXISTS "
+        "(SELECT 1 FROM tabAnexo03Campos t WHERE t.grupo = 0 AND t.campo LIKE g.campo || '%' AND t.esfera IN ('EM', e.s))",
+        "SELECT COUNT(*) FROM tabAnexo03Campos t, tabAnexo03Campos g, " + esferas + " WHERE t.grupo = 0 AND t.campo <> '3' "
+        "AND t.esfera IN ('EM', e.s) AND g.grupo = 1 AND t.campo LIKE g.campo || '%' AND g.esfera NOT IN ('EM', e.s)",
+        // Both kinds of body keep Anexo 11's sixth-bimester lines in the movement table of the year's.
+        "SELECT COUNT(*) FROM tabAnexo11Campos_06 WHERE campo IN (SELECT campo FROM tabAnexo11Campos UNION "
+        "SELECT campo FROM tabAnexo11MunCampos)",
+        // The imports fill sub-functions on typed lines, Anexo 11's in lines 52 to 59.
+        "SELECT COUNT(*) FROM tabAnexo11Campos WHERE subfuncao <> '' AND (grupo <> 0 OR campo NOT BETWEEN 52 AND 59)",
+        "SELECT COUNT(*) FROM tabAnexo11MunCampos WHERE subfuncao <> '' AND (grupo <> 0 OR campo NOT BETWEEN 52 AND 59)",
+        "SELECT COUNT(*) FROM tabAnexo12Campos WHERE subfuncao <> '' AND grupo <> 0",
+        "SELECT COUNT(*) FROM tabAnexo12CamposMun WHERE subfuncao <> '' AND grupo <> 0",
+    };
+    for (const QString& sql : consultas)
+        EXPECT_EQ(conta(sql), 0) << sql.toStdString();
+    // Each sub-function the imports fill, once: education in Anexo 11, health in Anexo 12.
+    const char* educacao = "361,362,363,364,365,366,367";
+    const char* saude = "301,302,303,304,305,306";
+    for (auto [t, esperadas] : {std::pair{"tabAnexo11Campos", educacao}, {"tabAnexo11MunCampos", educacao},
+                                {"tabAnexo12Campos", saude}, {"tabAnexo12CamposMun", saude}})
+        EXPECT_EQ(orgao().valor(QStringLiteral("SELECT group_concat(subfuncao) FROM (SELECT subfuncao FROM %1 WHERE subfuncao <> '' "
+                                               "ORDER BY subfuncao)").arg(t)).toString(), esperadas) << t;
 }
 
 } // namespace
