@@ -152,7 +152,6 @@ TEST(ConfiguracaoInstalacao, VersaoEEnderecoDeDownload)
         EXPECT_EQ(LeVersaoInstalada(s), c.versao) << c.texto.constData();
         EXPECT_EQ(LeEnderecoDownload(s), c.endereco) << c.texto.constData();
     }
-    EXPECT_TRUE(EnderecoDownloadPadrao().endsWith("/2009/download/Lumo2012"));
 #ifndef Q_OS_WIN
     // The program folder's file, whatever the case of its name.
     QFile::remove(ini);
