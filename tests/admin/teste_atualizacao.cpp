@@ -132,38 +132,30 @@ TEST_F(Atualizacao, FalhaDoPedidoESilenciosa)
     EXPECT_TRUE(ui.perguntas.isEmpty() && ui.mensagens.isEmpty() && abertos.isEmpty());
 }
 
+#ifndef Q_OS_WIN
+// Elsewhere than on Windows the settings come from the program folder's file, whatever the case of its name.
 TEST(ConfiguracaoInstalacao, VersaoEEnderecoDeDownload)
 {
     QTemporaryDir pasta;
-    const QString ini = QDir(pasta.path()).filePath("versao.ini");
     // (file text, version, download address); no Version: no check; an empty address
     // switches the check off, an empty version is still a version.
     const struct { QByteArray texto; std::optional<QString> versao; QString endereco; } casos[] = {
         {"", std::nullopt, EnderecoDownloadPadrao()},
+        {"Version=1.02.0003\n", "1.02.0003", EnderecoDownloadPadrao()},
         {"EnderecoDownload=http://servidor/download/\n", std::nullopt, "http://servidor/download"},
         {"Version=\nEnderecoDownload=\n", QString(""), ""},
     };
     for (const auto& c : casos) {
-        QFile f(ini);
+        QFile f(QDir(pasta.path()).filePath("VERSAO.INI"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(c.texto);
         f.close();
-        QSettings s(ini, QSettings::IniFormat);
-        EXPECT_EQ(LeVersaoInstalada(s), c.versao) << c.texto.constData();
-        EXPECT_EQ(LeEnderecoDownload(s), c.endereco) << c.texto.constData();
+        const auto s = ConfiguracaoInstalacao(pasta.path());
+        EXPECT_EQ(LeVersaoInstalada(*s), c.versao) << c.texto.constData();
+        EXPECT_EQ(LeEnderecoDownload(*s), c.endereco) << c.texto.constData();
     }
-#ifndef Q_OS_WIN
-    // The program folder's file, whatever the case of its name.
-    QFile::remove(ini);
-    QFile f(QDir(pasta.path()).filePath("VERSAO.INI"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Version=1.02.0003\n");
-    f.close();
-    const auto configuracao = ConfiguracaoInstalacao(pasta.path());
-    EXPECT_EQ(LeVersaoInstalada(*configuracao), "1.02.0003");
-    EXPECT_EQ(LeEnderecoDownload(*configuracao), EnderecoDownloadPadrao());
-#endif
 }
+#endif
 
 // Missing, not executable and started are the menu test's (teste_atualizacao_ui): here the name in
 // any case, the error text and the folder it runs in.
