@@ -8,20 +8,12 @@ namespace {
 // grid does not show; a table of codes for the look-up.
 DefinicaoGrade definicao()
 {
-    DefinicaoGrade d;
-    d.tabela = "tabTesteGrade";
-    d.chave = {"Codigo"};
-    d.identificador = "idLinha";
-    d.ordem = "Codigo";
-    d.mensagemDuplicada = "A fonte já existe";
-    d.ofereceCopia = true;
-    d.colunas = {
-        {.campo = "Codigo", .titulo = "Código", .tipo = TipoColuna::Obrigatoria, .tamanhoMaximo = 4},
-        {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Obrigatoria},
-        {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor},
-        {.campo = "Data", .titulo = "Data", .formato = FormatoColuna::Data},
-    };
-    return d;
+    return {.tabela = "tabTesteGrade", .chave = {"Codigo"}, .ordem = "Codigo",
+            .colunas = {{.campo = "Codigo", .titulo = "Código", .tipo = TipoColuna::Obrigatoria, .tamanhoMaximo = 4},
+                        {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Obrigatoria},
+                        {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor},
+                        {.campo = "Data", .titulo = "Data", .formato = FormatoColuna::Data}},
+            .identificador = "idLinha", .mensagemDuplicada = "A fonte já existe", .ofereceCopia = true};
 }
 
 struct Cenario {

@@ -21,23 +21,15 @@ namespace {
 // looked up by code.
 DefinicaoGrade definicao()
 {
-    DefinicaoGrade d;
-    d.tabela = "tabTesteFonte";
-    d.chave = {"Fonte"};
-    d.ordem = "BimReferencia, Fonte";
-    d.listaAnteriores = true;
-    d.mensagemDuplicada = "A fonte já existe";
-    d.ofereceCopia = true;
-    d.colunas = {
-        {.campo = "BimReferencia", .titulo = "Bim.", .tipo = TipoColuna::Calculada},
-        {.campo = "Fonte", .titulo = "Fonte", .tipo = TipoColuna::Obrigatoria, .tamanhoMaximo = 6},
-        {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Obrigatoria, .largura = 220},
-        {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor},
-        {.campo = "Data", .titulo = "Data", .formato = FormatoColuna::Data},
-        {.campo = "Grupo", .titulo = "Grupo", .tipo = TipoColuna::Descricao,
-         .expressao = "'Grupo ' || substr(t.Fonte, 1, 1)", .gravada = false},
-    };
-    return d;
+    return {.tabela = "tabTesteFonte", .chave = {"Fonte"}, .ordem = "BimReferencia, Fonte",
+            .colunas = {{.campo = "BimReferencia", .titulo = "Bim.", .tipo = TipoColuna::Calculada},
+                        {.campo = "Fonte", .titulo = "Fonte", .tipo = TipoColuna::Obrigatoria, .tamanhoMaximo = 6},
+                        {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Obrigatoria, .largura = 220},
+                        {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor},
+                        {.campo = "Data", .titulo = "Data", .formato = FormatoColuna::Data},
+                        {.campo = "Grupo", .titulo = "Grupo", .tipo = TipoColuna::Descricao,
+                         .expressao = "'Grupo ' || substr(t.Fonte, 1, 1)", .gravada = false}},
+            .listaAnteriores = true, .mensagemDuplicada = "A fonte já existe", .ofereceCopia = true};
 }
 enum Col { Bim, Fonte, Descricao, Valor, Data, Grupo };
 
@@ -251,21 +243,16 @@ TEST(TelaGrade, DemonstrativoGravaOPeriodoInteiro)
                             "INSERT INTO tabCat VALUES (1, 'Receitas', 1, 'EM'), (2, 'Impostos', 0, 'M'), (3, 'Taxas', 0, 'EM'), (4, 'Estadual', 0, 'E')",
                             "CREATE TABLE tabMov (BimReferencia TEXT, Campo INTEGER, Valor INTEGER)", "INSERT INTO tabMov VALUES ('201106', 2, 1)"})
         t.banco().executa(sql);
-    DefinicaoGrade d;
-    d.tabela = "tabMov";
-    d.chave = {"Campo"};
-    d.ordem = "Campo";
-    d.gravaPeriodoInteiro = true;
-    d.permiteIncluir = d.permiteExcluir = false;
-    d.mensagemGravado = "Valores Incluidos Com Sucesso";
-    d.consultaCatalogo = "SELECT campo AS Campo, descricao AS Descricao, grupo AS Grupo FROM tabCat "
-                         "WHERE esfera IN ('EM', ?) ORDER BY campo";
-    d.colunaSomenteLeitura = "Grupo";
-    d.colunas = {{.campo = "Campo", .titulo = "Linha", .tipo = TipoColuna::Calculada},
-                 {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Descricao, .gravada = false},
-                 {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor},
-                 {.campo = "Grupo", .titulo = "", .oculta = true, .expressao = "SELECT grupo FROM tabCat WHERE campo = t.Campo",
-                  .gravada = false}};
+    DefinicaoGrade d{.tabela = "tabMov", .chave = {"Campo"}, .ordem = "Campo",
+                     .colunas = {{.campo = "Campo", .titulo = "Linha", .tipo = TipoColuna::Calculada},
+                                 {.campo = "Descricao", .titulo = "Descrição", .tipo = TipoColuna::Descricao, .gravada = false},
+                                 {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor},
+                                 {.campo = "Grupo", .titulo = "", .oculta = true,
+                                  .expressao = "SELECT grupo FROM tabCat WHERE campo = t.Campo", .gravada = false}},
+                     .colunaSomenteLeitura = "Grupo", .permiteIncluir = false, .permiteExcluir = false,
+                     .gravaPeriodoInteiro = true, .mensagemGravado = "Valores Incluidos Com Sucesso",
+                     .consultaCatalogo = "SELECT campo AS Campo, descricao AS Descricao, grupo AS Grupo FROM tabCat "
+                                         "WHERE esfera IN ('EM', ?) ORDER BY campo"};
     d.colunas[0].consulta = {"tabCat", "campo", "descricao", {}, "Descricao", {}};
     // The lines of the body's sphere: a municipal body's code begins with "P".
     const auto porEsfera = [d](const Contexto& ctx) {
@@ -304,21 +291,17 @@ TEST(TelaMestreDetalhe, DetalheSegueOMestreSelecionado)
                             "INSERT INTO tabPag VALUES (1, 2, '201201', '2/2012', 'OB1', 5000)"})
         t.banco().executa(sql);
     DefinicaoMestreDetalhe md{"Anexo XIV", "Empenhos", {}, {}, true};
-    md.mestre.tabela = "tabEmp";
-    md.mestre.identificador = "idEmpenho";
-    md.mestre.ordem = "idEmpenho";
-    md.mestre.colunas = {{.campo = "idEmpenho", .titulo = "Id", .oculta = true},
-                         {.campo = "Numero", .titulo = "Número", .tipo = TipoColuna::Obrigatoria},
-                         {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor}};
-    DefinicaoGrade pag;
-    pag.tabela = "tabPag";
-    pag.identificador = "idPagamento";
-    pag.chave = {"idPagamento", "Ordem"};
-    pag.mensagemDuplicada = "Ordem já paga.";
-    pag.mestre = {{"idEmpenho", "idEmpenho"}, {"Numero", "Numero", false}};
-    pag.colunas = {{.campo = "Ordem", .titulo = "OB/Cheque", .tipo = TipoColuna::Obrigatoria},
-                   {.campo = "Pago", .titulo = "Valor Pago", .formato = FormatoColuna::Valor},
-                   {.campo = "idPagamento", .titulo = "Id", .oculta = true}};
+    md.mestre = {.tabela = "tabEmp", .ordem = "idEmpenho",
+                 .colunas = {{.campo = "idEmpenho", .titulo = "Id", .oculta = true},
+                             {.campo = "Numero", .titulo = "Número", .tipo = TipoColuna::Obrigatoria},
+                             {.campo = "Valor", .titulo = "Valor", .formato = FormatoColuna::Valor}},
+                 .identificador = "idEmpenho"};
+    DefinicaoGrade pag{.tabela = "tabPag", .chave = {"idPagamento", "Ordem"},
+                       .colunas = {{.campo = "Ordem", .titulo = "OB/Cheque", .tipo = TipoColuna::Obrigatoria},
+                                   {.campo = "Pago", .titulo = "Valor Pago", .formato = FormatoColuna::Valor},
+                                   {.campo = "idPagamento", .titulo = "Id", .oculta = true}},
+                       .identificador = "idPagamento", .mensagemDuplicada = "Ordem já paga.",
+                       .mestre = {{"idEmpenho", "idEmpenho"}, {"Numero", "Numero", false}}};
     md.detalhes.push_back({"Pagamentos", pag});
     auto* tela = t.abre(static_cast<TelaMestreDetalhe*>(FabricaTelaMestreDetalhe([md](const Contexto&) { return md; })(t.p.ctx, t.nav)));
     GradeRegistro* detalhe = tela->detalhe(1);
