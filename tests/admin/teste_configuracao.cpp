@@ -72,7 +72,7 @@ TEST_F(ConfiguracaoDoOrgao, ValidacaoNaOrdemComAbaECampo)
          "Campo Obrigatório do cadastro do órgão deve ser informado."},
         {[](Configuracao& x) { x.orgao["CGC"] = "11222333000182"; }, 0, "CGC", "O número de CGC é inválido."},
         {[](Configuracao& x) { x.responsaveis[0]["telefone"].clear(); x.responsaveis[1]["nome"].clear(); }, 1, "telefone",
-         "Campos Obrigatórios do responsável pelas informações devem ser informados."},   // before the next tab's
+         "Campos Obrigatórios do responsável pelas informações devem ser informados."},   // the first tab in error wins
         {[](Configuracao& x) { x.responsaveis[1]["cpf"].clear(); }, 2, "cpf",
          "Campos Obrigatórios do responsável pelo preenchimento devem ser informados."},
         {[](Configuracao& x) { x.responsaveis[2]["nome"] = "  "; }, 3, "nome",

@@ -218,7 +218,7 @@ TEST_F(Referencia, ChavesDoMenuEDoIndiceNomeiamOMesmoAnexo)
 // a disabled entry.
 TEST_F(Referencia, MenuDeAnexosNaoEscondeAnexoDevido)
 {
-    // Slots s to ate due in a bimester whose menu entry (slot chave) is not.
+    // Rows of slots %1 to %2 due in a bimester in which the entry they sit behind (slot %3) is not.
     const QString escondidos = QStringLiteral(
         "SELECT COUNT(*) FROM tabMenu m, (SELECT '1' AS b UNION SELECT '2' UNION SELECT '3' UNION SELECT '4' UNION SELECT '5' "
         "UNION SELECT '6') x WHERE CAST(substr(m.Anexo, 1, 2) AS INTEGER) BETWEEN %1 AND %2 AND instr(m.bimestre, x.b) > 0 "
