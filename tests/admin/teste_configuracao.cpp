@@ -130,43 +130,18 @@ TEST(Configuracao, SemPerguntaDeImportacaoComOutroOrgaoConfigurado)
     EXPECT_TRUE(p.ui.perguntas.isEmpty());
 }
 
-TEST(Comprovantes, FormatosEArquivoVazio)
-{
-    InteracaoRoteiro ui;
-    QTemporaryDir dir;
-    // (the PDF-only refusal is the screen test's)
-    const auto lido = LeComprovante(ui, arquivo(dir, "rreo.PDF", "%PDF-1.4 conteudo"), ExtensoesSoPdf);
-    ASSERT_TRUE(lido && lido->escolhido);
-    EXPECT_EQ(lido->conteudo, QByteArray("%PDF-1.4 conteudo"));
-    const struct { const char* nome; QByteArray conteudo; QStringList extensoes; QString recusa; } casos[] = {
-        {"rgf.doc", "documento", ExtensoesComprovante, ""},
-        {"notas.txt", "texto", ExtensoesComprovante, "O arquivo só é aceito nos seguintes formatos (DOC,PDF,JPG,JPEG)"},
-        {"vazio.pdf", "", ExtensoesComprovante, "O arquivo que você está tentando inserir está vazio !!"},
-    };
-    for (const auto& c : casos) {
-        ui.limpa();
-        EXPECT_EQ(LeComprovante(ui, arquivo(dir, c.nome, c.conteudo), c.extensoes).has_value(), c.recusa.isEmpty()) << c.nome;
-        EXPECT_EQ(ui.ultimo(), c.recusa);
-    }
-}
-
-TEST_F(ConfiguracaoDoOrgao, ComprovantesGravamCaminhosEConteudo)
+// Choosing, refusing and storing the proofs are the screen test's (ComprovanteTela).
+TEST_F(ConfiguracaoDoOrgao, GravarAConfiguracaoGuardaOsComprovantesNaoEscolhidosDeNovo)
 {
     QTemporaryDir dir;
+    Configuracao cfg = completa(p.ctx);
+    GravaConfiguracao(p.ctx, cfg);
     Comprovantes c = LeComprovantes(p.ctx);
     EXPECT_EQ(c.periodo, "201201");
     c.rreo = *LeComprovante(p.ui, arquivo(dir, "rreo.pdf", QByteArray("\x00\x01pdf", 5)), ExtensoesSoPdf);
-    // without the person responsible for filling in nothing is stored
-    EXPECT_FALSE(GravaComprovantes(p.ctx, c));
-    EXPECT_EQ(p.ui.ultimo(), "Os dados do responsável pelo preenchimento deve estar informado antes de anexar o Rrel ou Rgf");
-
-    Configuracao cfg = completa(p.ctx);
-    GravaConfiguracao(p.ctx, cfg);
-    p.ui.limpa();
-    EXPECT_TRUE(GravaComprovantes(p.ctx, c));   // its message is the screen test's
+    ASSERT_TRUE(GravaComprovantes(p.ctx, c));
     const Banco& b = p.ctx.BancoOrgao;
     EXPECT_TRUE(b.valor("SELECT ArquivoComprovacaoRgf FROM tabResponsavelPreenchimento").isNull());
-    // saving the configuration later keeps the stored bytes (all of them) of a file not chosen again
     Configuracao lida = LeConfiguracao(p.ctx);
     EXPECT_EQ(lida.rreo.caminho, c.rreo.caminho);
     lida.rgf = *LeComprovante(p.ui, arquivo(dir, "rgf.jpeg", "imagem"), ExtensoesComprovante);

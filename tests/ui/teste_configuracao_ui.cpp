@@ -157,19 +157,30 @@ TEST(ComprovanteTela, EscolherEGravar)
     ativa(tela);
     EXPECT_EQ(tela.windowTitle(), "Envio do comprovante do envio de RREO E RGF");
 
-    p.ui.arquivos = {arquivo(dir, "rreo.jpg", "imagem")};
-    tela.rreo()->botao()->click();
-    EXPECT_EQ(p.ui.ultimo(), "O arquivo só é aceito no seguinte formato (PDF)");
-    EXPECT_TRUE(tela.rreo()->caminho()->text().isEmpty());
-
-    p.ui.arquivos = {arquivo(dir, "rreo.pdf", "%PDF")};
-    tela.rreo()->botao()->click();
-    EXPECT_TRUE(tela.rreo()->caminho()->text().endsWith("rreo.pdf"));
+    // RREO only as PDF, RGF also as DOC or a picture; never an empty file.
+    const struct { SeletorComprovante* seletor; const char* nome; QByteArray conteudo; QString recusa; } escolhas[] = {
+        {tela.rreo(), "rreo.jpg", "imagem", QStringLiteral("O arquivo só é aceito no seguinte formato (PDF)")},
+        {tela.rgf(), "notas.txt", "texto", QStringLiteral("O arquivo só é aceito nos seguintes formatos (DOC,PDF,JPG,JPEG)")},
+        {tela.rgf(), "vazio.pdf", "", QStringLiteral("O arquivo que você está tentando inserir está vazio !!")},
+        {tela.rgf(), "rgf.doc", "documento", ""},
+        {tela.rreo(), "RREO.PDF", QByteArray("%PDF\x00\x01", 6), ""},
+    };
+    for (const auto& e : escolhas) {
+        p.ui.limpa();
+        p.ui.arquivos = {arquivo(dir, e.nome, e.conteudo)};
+        e.seletor->botao()->click();
+        EXPECT_EQ(p.ui.ultimo(), e.recusa);
+        EXPECT_EQ(e.seletor->caminho()->text().endsWith(e.nome), e.recusa.isEmpty()) << e.nome;
+    }
+    // Stored with the person responsible for filling in, who must exist first.
+    tela.findChild<QPushButton*>("cmdGravar")->click();
+    EXPECT_EQ(p.ui.ultimo(), QStringLiteral("Os dados do responsável pelo preenchimento deve estar informado antes de anexar o Rrel ou Rgf"));
     p.ctx.BancoOrgao.executa("INSERT INTO tabResponsavelPreenchimento (bimreferencia, nome) VALUES ('201201', 'Ana')");
     tela.findChild<QPushButton*>("cmdGravar")->click();
-    EXPECT_EQ(p.ui.ultimo(), "Gravação efetuada com sucesso");
+    EXPECT_EQ(p.ui.ultimo(), QStringLiteral("Gravação efetuada com sucesso"));
     EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT ArquivoComprovacaoRel FROM tabResponsavelPreenchimento").toByteArray(),
-              QByteArray("%PDF"));
+              QByteArray("%PDF\x00\x01", 6));
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT ArquivoComprovacaoRgf FROM tabResponsavelPreenchimento").toByteArray(), "documento");
     Captura(&tela, "comprovante");
 
     // opening again shows the stored path
