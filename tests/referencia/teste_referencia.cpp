@@ -241,43 +241,40 @@ struct CodigoReceita {
 // The revenue summary adds to each synthetic code every analytic code beginning with its group.
 TEST_F(Referencia, PlanoDeReceitaCoerenteESomasDoResumoFecham)
 {
+    // Analytic codes (IndRecebeMovimento = 1) have eight digits, no group, and deductions are "9"
+    // followed by the analytic revenue of the same sphere they deduct; a synthetic code is its
+    // group followed by zeros and groups some analytic code.
+    const QString t = QStringLiteral("tabReceitaCodigoNovo"), sintetico = QStringLiteral("COALESCE(IndRecebeMovimento, 0) <> 1");
+    const QString consultas[] = {
+        "SELECT COUNT(*) FROM " + t + " WHERE codigo GLOB '*[^0-9]*' OR length(codigo) <> CASE WHEN codigo LIKE '9%' THEN 9 ELSE 8 END "
+        "OR competencia IS NULL OR competencia NOT IN ('EM', 'M', 'E')",
+        "SELECT COUNT(*) FROM " + t + " WHERE IndRecebeMovimento = 1 AND COALESCE(grupo_stn, '') <> ''",
+        "SELECT COUNT(*) FROM " + t + " d WHERE d.IndRecebeMovimento = 1 AND d.codigo LIKE '9%' AND NOT EXISTS (SELECT 1 FROM " + t
+            + " r WHERE r.codigo = substr(d.codigo, 2) AND r.IndRecebeMovimento = 1 AND r.competencia = d.competencia)",
+        "SELECT COUNT(*) FROM " + t + " WHERE " + sintetico + " AND (COALESCE(grupo_stn, '') = '' OR "
+        "substr(codigo, 1, length(grupo_stn)) <> grupo_stn OR substr(codigo, length(grupo_stn) + 1) GLOB '*[^0]*')",
+        "SELECT COUNT(*) FROM " + t + " s WHERE " + sintetico + " AND NOT EXISTS (SELECT 1 FROM " + t
+            + " a WHERE a.IndRecebeMovimento = 1 AND a.codigo LIKE s.grupo_stn || '%')",
+    };
+    for (const QString& sql : consultas)
+        EXPECT_EQ(conta(sql), 0) << sql.toStdString();
+    EXPECT_TRUE(existe("SELECT 1 FROM " + t + " WHERE IndRecebeMovimento = 1 AND codigo LIKE '9%'")) << "sem deduções";
+    // The codes the statements select have municipal revenues under them.
+    for (const char* prefixo : {"111", "1911", "1913", "1931", "17", "1721", "1722", "1724", "21", "22", "221", "222", "24"})
+        EXPECT_TRUE(existe("SELECT 1 FROM " + t + " WHERE IndRecebeMovimento = 1 AND competencia <> 'E' AND substr(codigo, 1, length(?)) = ?",
+                           {prefixo, prefixo})) << "nenhum código municipal sob " << prefixo;
+
     std::vector<CodigoReceita> plano;
-    QHash<QString, CodigoReceita> porCodigo;
-    for (const auto& l : linhas("SELECT codigo, grupo_stn, competencia, IndRecebeMovimento FROM tabReceitaCodigoNovo ORDER BY codigo")) {
+    for (const auto& l : linhas("SELECT codigo, grupo_stn, competencia, IndRecebeMovimento FROM " + t + " ORDER BY codigo"))
         plano.push_back({l[0], l[1], l[2], l[3].toInt() == 1});
-        porCodigo.insert(l[0], plano.back());
-    }
-    const auto algum = [&](auto regra) { return std::any_of(plano.begin(), plano.end(), regra); };
     QHash<QString, qint64> valor;   // distinct amounts, so that a code counted twice shows
     qint64 total = 0, n = 1;
-    for (const auto& c : plano) {
-        SCOPED_TRACE(c.codigo.toStdString());
-        // Eight digits; deductions are "9" followed by the eight digits of the analytic revenue
-        // of the same sphere they deduct.
-        EXPECT_TRUE(soDigitos(c.codigo, c.codigo.startsWith(u'9') ? 9 : 8));
-        EXPECT_TRUE(kEsferas.contains(c.competencia));
+    for (const auto& c : plano)
         if (c.analitico) {
-            EXPECT_TRUE(c.grupo.isEmpty());
-            if (c.codigo.startsWith(u'9'))
-                EXPECT_TRUE(porCodigo.value(c.codigo.mid(1)).analitico
-                            && porCodigo.value(c.codigo.mid(1)).competencia == c.competencia);
             valor[c.codigo] = n;
             total += n;
             n = n * 3 % 1000003;
-            continue;
         }
-        // A synthetic code is its group followed by zeros, and groups some analytic code.
-        ASSERT_FALSE(c.grupo.isEmpty());
-        EXPECT_TRUE(c.codigo.startsWith(c.grupo) && c.codigo.mid(c.grupo.size()).count(u'0') == c.codigo.size() - c.grupo.size());
-        EXPECT_TRUE(algum([&](const CodigoReceita& a) { return a.analitico && a.codigo.startsWith(c.grupo); }));
-    }
-    EXPECT_TRUE(algum([](const CodigoReceita& c) { return c.analitico && c.codigo.startsWith(u'9'); })) << "sem deduções";
-    // The codes the statements select have municipal revenues under them.
-    for (const char* prefixo : {"111", "1911", "1913", "1931", "17", "1721", "1722", "1724", "21", "22", "221", "222", "24"})
-        EXPECT_TRUE(algum([&](const CodigoReceita& c) {
-            return c.analitico && c.codigo.startsWith(QLatin1String(prefixo)) && c.competencia != "E";
-        })) << "nenhum código municipal sob " << prefixo;
-
     // Each total must be the sum of the totals of the codes directly under it, and the
     // categories together must hold every analytic code once.
     auto soma = [&](const CodigoReceita& s) {
