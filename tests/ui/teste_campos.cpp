@@ -105,22 +105,15 @@ TEST(Campos, DataOuCpfInvalidosAvisamAoSair)
     EXPECT_EQ(t.ui.mensagens.size(), 3);
 }
 
-// What each kind shows and stores is teste_tipos_campo's; here the form wires it both ways.
-TEST(Formulario, PreencheLeEFoca)
+// What each kind shows and stores is teste_tipos_campo's; reading typed fields back and focusing
+// the field refused are the configuration screen's. Here: the required mark and filling a form.
+TEST(Formulario, MarcaObrigatoriosEPreenche)
 {
     Tela t;
     EXPECT_EQ(qobject_cast<QLabel*>(t.f.grade()->labelForField(t.f.campo("texto")))->text(), "texto *:");
     t.f.preenche(QVariantHash{{"valor", 12345600}, {"data", "1970-03-05"}, {"sn", 1}});
-    EXPECT_EQ(t.c("valor")->text(), "1.234,56");
-    EXPECT_EQ(t.c("data")->text(), "05/03/1970");
+    EXPECT_EQ(t.c("valor")->text() + ' ' + t.c("data")->text(), "1.234,56 05/03/1970");
     EXPECT_TRUE(qobject_cast<QCheckBox*>(t.f.campo("sn"))->isChecked());
-    t.c("cep")->setText("79002-000");
-    const QHash<QString, QString> lidos = t.f.le();
-    EXPECT_EQ(lidos.value("valor"), "12345600");
-    EXPECT_EQ(lidos.value("data"), "1970-03-05");
-    EXPECT_EQ(lidos.value("cep"), "79002000");
-    EXPECT_TRUE(t.f.foca("cep"));
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), t.f.campo("cep"));
+    EXPECT_EQ(t.f.le().value("valor"), "12345600");
     EXPECT_FALSE(t.f.foca("nenhuma"));
 }
