@@ -67,7 +67,6 @@ QString titulo(const Banco& b, const QString& chave)
 {
     return b.valor("SELECT descricao FROM tabIndice WHERE Anexo = ?", {chave}).toString();
 }
-const QStringList kEsferas = {"EM", "M", "E"};
 
 // ---------------------------------------------------------------- generic checks
 
