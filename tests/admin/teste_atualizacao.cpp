@@ -102,8 +102,7 @@ TEST_F(Atualizacao, VersaoNovaOfereceOInstalador)
     ui.respostas = {true};
     EXPECT_EQ(verifica("1.02.0003"), AposVerificacao::Encerra);
     ASSERT_EQ(ui.perguntas.size(), 1);
-    EXPECT_EQ(ui.perguntas[0].titulo, "Lumo 2012");
-    EXPECT_EQ(ui.perguntas[0].texto, "Existe uma nova versão do Lumo 2012 disponivel na WEB.\rDeseja baixa-la?!");
+    EXPECT_EQ(ui.perguntas[0].titulo + ": " + ui.perguntas[0].texto, "Lumo 2012: Existe uma nova versão do Lumo 2012 disponivel na WEB.\rDeseja baixa-la?!");
     EXPECT_EQ(abertos, QStringList({servidor.base() + "/Atualiza1.02.0004.exe"}));
 }
 

@@ -31,13 +31,11 @@ TEST_F(Periodos, NovoBimestre)
     // An empty table opens 201201, after the question.
     p.ui.respostas = {false};
     EXPECT_FALSE(AbreNovoPeriodo(p.ctx, hoje));
-    EXPECT_EQ(p.ui.perguntas.back().texto, "Confirma abertura do novo movimento (01/2012) ?");
-    EXPECT_EQ(p.ui.perguntas.back().titulo, "Novo Movimento");
+    EXPECT_EQ(p.ui.perguntas.back().titulo + ": " + p.ui.perguntas.back().texto, "Novo Movimento: Confirma abertura do novo movimento (01/2012) ?");
     EXPECT_FALSE(p.ctx.BancoOrgao.existe("SELECT 1 FROM tabControleMovimento"));
     p.ui.respostas = {true};
     EXPECT_TRUE(AbreNovoPeriodo(p.ctx, hoje));
-    EXPECT_EQ(p.ui.ultimo(), "O novo bimestre 01/2012 foi aberto com sucesso.");
-    EXPECT_EQ(p.ui.mensagens.back().titulo, "Lumo Coleta 2012");
+    EXPECT_EQ(p.ui.mensagens.back().titulo + ": " + p.ui.ultimo(), "Lumo Coleta 2012: O novo bimestre 01/2012 foi aberto com sucesso.");
     EXPECT_EQ(p.ctx.BimReferencia, "201201"); // the context follows at once
     EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT DataAbertura FROM tabControleMovimento").toString(), "2012-05-14");
 
@@ -95,8 +93,7 @@ TEST_F(Periodos, FecharEReabrir)
     p.ui.respostas = {true};
     EXPECT_FALSE(FechaPeriodo(p.ctx, "201201", hoje));
     EXPECT_EQ(p.ui.ultimo(), "Impossível fechar: O movimento já se encontra fechado.");
-    EXPECT_EQ(p.ui.perguntas.back().texto, "Confirma fechamento do bimestre 01/2012 ?");
-    EXPECT_EQ(p.ui.perguntas.back().titulo, "Fechar Movimento");
+    EXPECT_EQ(p.ui.perguntas.back().titulo + ": " + p.ui.perguntas.back().texto, "Fechar Movimento: Confirma fechamento do bimestre 01/2012 ?");
 
     // Reopening an open period, or a closed one while another is open, is refused.
     for (auto [periodo, motivo, texto] : {std::tuple{"201202", "x", "Impossível reabrir: O movimento já se encontra aberto."},
