@@ -4,8 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// The register tables as the inserts that name no columns and the joins of the editors and
-// checks need them.
+// The register tables as the editors and checks read them.
 namespace {
 
 class RegistrosEsquema : public ::testing::Test {
@@ -13,14 +12,6 @@ protected:
     QTemporaryDir dir;
     Banco b = ProgramaTeste::bancoOrgao(dir.filePath(QStringLiteral("Lumo.mdb")));
 
-    QStringList colunas(const QString& tabela) const
-    {
-        QStringList r;
-        QSqlQuery q = b.executa(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {tabela});
-        while (q.next())
-            r << q.value(0).toString();
-        return r;
-    }
     QString plano(const QString& sql) const
     {
         QStringList r;
@@ -30,25 +21,6 @@ protected:
         return r.join(u'\n');
     }
 };
-
-TEST_F(RegistrosEsquema, ColunasNaOrdemFisicaDosInserts)
-{
-    const struct { const char* tabela; const char* colunas; } casos[] = {
-        {"tabAnexo26Extratos", "idConta BimReferencia Banco Agencia Conta_Corrente Descricao_Conta Titular_Conta"},
-        {"tabAnexo14Movimento", "idEmpenho BimReferencia NumeroEmpenho NumeroProcesso Tipo ProcessoLicitacao ElementoDespesa "
-                                "FonteRecurso TipoDocumento NumeroDocumento NomeCredor DataEmpenho ValorEmpenhado Fundef "
-                                "Royalties ClassInsitucional ClassFuncional ClassProgramatica"},
-        {"tabAnexo14Pagamentos", "idPagamento idEmpenho BimReferencia NumeroOBCheque DataPagamento SerieNotaFiscal Modelo "
-                                 "NumeroNotaFiscal DataEmissaoNFiscal CodValidacaoNotaFiscal ValorPago idContaCorrente "
-                                 "NumeroEmpenho DocCredor"},
-        {"tabAnexo14Anulacoes", "idAnulacao BimReferencia idEmpenho NotaAnulacao ValorAnulado NumeroEmpenho MotivoAnulacao "
-                                "DataAnulacao"},
-        {"tabAnexo14AnulacaoPagamento", "idAnulacaoPagamento idPagamento BimReferencia NotaAnulacao ValorAnulacao "
-                                        "DataAnulacao NumeroOBCheque"},
-    };
-    for (const auto& c : casos)
-        EXPECT_EQ(colunas(QString::fromLatin1(c.tabela)).join(u' '), QString::fromLatin1(c.colunas)) << c.tabela;
-}
 
 // Listings, balances, duplicate tests and the package's period read go through an index:
 // a full scan of 100 000 rows per typed cell is what the indexes are there to avoid.

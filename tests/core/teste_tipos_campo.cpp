@@ -1,7 +1,5 @@
-#include "comum/InteracaoRoteiro.h"
 #include "core/TiposCampo.h"
 
-#include <QDate>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,14 +61,4 @@ TEST(TiposCampo, ValorGuardadoTextoMostradoETextoDigitado)
     }
     EXPECT_TRUE(ValorDoTexto(iso, "31/02/1970").isNull());
     EXPECT_EQ(MoedaDoValor(QVariant()), Moeda());
-}
-
-TEST(TiposCampo, DataDigitadaInvalidaAvisaEViraHoje)
-{
-    InteracaoRoteiro ui;
-    const QString hoje = QDate::currentDate().toString("dd/MM/yyyy");
-    EXPECT_EQ(ValorDoTexto(de(TipoCampo::Data), "31/12/1899", &ui).toString(), hoje);
-    EXPECT_EQ(ui.ultimo(), "A Data não pode ser Antes de 1900.");
-    EXPECT_EQ(ValorDoTexto(de(TipoCampo::Data), "31022012", &ui).toString(), hoje);
-    EXPECT_EQ(ui.ultimo(), "Data Inválida.");
 }

@@ -1,4 +1,5 @@
 #include "Capturas.h"
+#include "admin/Orgaos.h"
 #include "comum/BancoTeste.h"
 #include "ui/admin/FrmComprovante.h"
 #include "ui/admin/FrmConfSistema.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,7 +55,6 @@ TEST(ConfSistemaTela, NovoOrgaoDigitadoDoInicioAoFim)
     FrmConfSistema tela(p.ctx);
     ativa(tela);
     EXPECT_EQ(tela.windowTitle(), "Configuração do Sistema 1º Bimestre");
-    EXPECT_EQ(tela.abas()->count(), 5);
     EXPECT_EQ(tela.findChild<QLabel*>("lblDescricao")->text(), "PREFEITURA MUNICIPAL DE CAMPO GRANDE");
     EXPECT_TRUE(tela.backup()->isChecked());
     // no person responsible for filling in yet: the proofs wait for it
@@ -98,9 +99,7 @@ TEST(ConfSistemaTela, NovoOrgaoDigitadoDoInicioAoFim)
     p.ui.limpa();
     tela.findChild<QPushButton*>("cmdAplicar")->click();
     EXPECT_EQ(p.ui.textos(), QStringList{"Configurações Salvas com Sucesso."});
-    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT CGC FROM tabChave").toString(), "11222333000181");
-    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT cep FROM tabChave").toString(), "79002000");
-    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT IntegradoSet FROM tabChave").toInt(), 1);
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT CGC || ' ' || cep || ' ' || IntegradoSet FROM tabChave").toString(), "11222333000181 79002000 1");
     EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT data_nascimento FROM tabResponsavelContabilidade").toString(), "1970-03-05");
     // the proofs can now be chosen
     EXPECT_TRUE(tela.rreo()->isEnabled());
@@ -109,26 +108,33 @@ TEST(ConfSistemaTela, NovoOrgaoDigitadoDoInicioAoFim)
     // once saved, closing asks nothing
     p.ui.limpa();
     tela.close();
-    EXPECT_TRUE(p.ui.perguntas.isEmpty());
-    EXPECT_FALSE(tela.orgaoExcluido());
+    EXPECT_TRUE(p.ui.perguntas.isEmpty() && !tela.orgaoExcluido());
 }
 
 TEST(ConfSistemaTela, FecharOrgaoNovoSemDadosExcluiOOrgao)
 {
     ProgramaTeste p;
     p.configuraOrgao("P001");
+    const QString pasta = p.ctx.pastaDoOrgao();
     FrmConfSistema tela(p.ctx);
     ativa(tela);
     // Yes to going on typing keeps the screen open
     p.ui.respostas = {true};
     tela.close();
     EXPECT_TRUE(tela.isVisible());
+    EXPECT_EQ(p.ui.perguntas[0].texto,
+              QStringLiteral("Foram encontrados erros na configuração do órgão.\rDeseja continuar com a digitação dos dados ?"));
     // No twice: the body stays
+    p.ui.limpa();
     p.ui.respostas = {false, false};
     tela.close();
     EXPECT_FALSE(tela.isVisible());
+    ASSERT_EQ(p.ui.perguntas.size(), 2);
+    EXPECT_EQ(p.ui.perguntas[1].texto, QStringLiteral("Você optou por não digitar os dados agora. Deseja excluir o órgão cadastrado ?\r"
+                                                      "Esta operação irá apagar qualquer informação que tenha sido cadastrada."));
     EXPECT_TRUE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
 
+    // No, then Yes (Esc closes too): the body and its folder's files are gone
     FrmConfSistema outra(p.ctx);
     ativa(outra);
     p.ui.respostas = {false, true};
@@ -136,6 +142,10 @@ TEST(ConfSistemaTela, FecharOrgaoNovoSemDadosExcluiOOrgao)
     EXPECT_FALSE(outra.isVisible());
     EXPECT_TRUE(outra.orgaoExcluido());
     EXPECT_FALSE(p.ctx.BancoConfig.existe("SELECT 1 FROM OrgaosCad"));
+    EXPECT_TRUE(QDir(pasta).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(p.ctx.CodigoOrgao.isEmpty());
+    // the body can be configured again from the template
+    EXPECT_NO_THROW(ConfiguraOrgao(p.pasta(), p.ctx.BancoConfig, "P001"));
 }
 
 TEST(ComprovanteTela, EscolherEGravar)
@@ -147,19 +157,30 @@ TEST(ComprovanteTela, EscolherEGravar)
     ativa(tela);
     EXPECT_EQ(tela.windowTitle(), "Envio do comprovante do envio de RREO E RGF");
 
-    p.ui.arquivos = {arquivo(dir, "rreo.jpg", "imagem")};
-    tela.rreo()->botao()->click();
-    EXPECT_EQ(p.ui.ultimo(), "O arquivo só é aceito no seguinte formato (PDF)");
-    EXPECT_TRUE(tela.rreo()->caminho()->text().isEmpty());
-
-    p.ui.arquivos = {arquivo(dir, "rreo.pdf", "%PDF")};
-    tela.rreo()->botao()->click();
-    EXPECT_TRUE(tela.rreo()->caminho()->text().endsWith("rreo.pdf"));
+    // RREO only as PDF, RGF also as DOC or a picture; never an empty file.
+    const struct { SeletorComprovante* seletor; const char* nome; QByteArray conteudo; QString recusa; } escolhas[] = {
+        {tela.rreo(), "rreo.jpg", "imagem", QStringLiteral("O arquivo só é aceito no seguinte formato (PDF)")},
+        {tela.rgf(), "notas.txt", "texto", QStringLiteral("O arquivo só é aceito nos seguintes formatos (DOC,PDF,JPG,JPEG)")},
+        {tela.rgf(), "vazio.pdf", "", QStringLiteral("O arquivo que você está tentando inserir está vazio !!")},
+        {tela.rgf(), "rgf.doc", "documento", ""},
+        {tela.rreo(), "RREO.PDF", QByteArray("%PDF\x00\x01", 6), ""},
+    };
+    for (const auto& e : escolhas) {
+        p.ui.limpa();
+        p.ui.arquivos = {arquivo(dir, e.nome, e.conteudo)};
+        e.seletor->botao()->click();
+        EXPECT_EQ(p.ui.ultimo(), e.recusa);
+        EXPECT_EQ(e.seletor->caminho()->text().endsWith(e.nome), e.recusa.isEmpty()) << e.nome;
+    }
+    // Stored with the person responsible for filling in, who must exist first.
+    tela.findChild<QPushButton*>("cmdGravar")->click();
+    EXPECT_EQ(p.ui.ultimo(), QStringLiteral("Os dados do responsável pelo preenchimento deve estar informado antes de anexar o Rrel ou Rgf"));
     p.ctx.BancoOrgao.executa("INSERT INTO tabResponsavelPreenchimento (bimreferencia, nome) VALUES ('201201', 'Ana')");
     tela.findChild<QPushButton*>("cmdGravar")->click();
-    EXPECT_EQ(p.ui.ultimo(), "Gravação efetuada com sucesso");
+    EXPECT_EQ(p.ui.ultimo(), QStringLiteral("Gravação efetuada com sucesso"));
     EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT ArquivoComprovacaoRel FROM tabResponsavelPreenchimento").toByteArray(),
-              QByteArray("%PDF"));
+              QByteArray("%PDF\x00\x01", 6));
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT ArquivoComprovacaoRgf FROM tabResponsavelPreenchimento").toByteArray(), "documento");
     Captura(&tela, "comprovante");
 
     // opening again shows the stored path
