@@ -436,7 +436,12 @@ bool Grade::gravaLinha(int linha)
     Interacao& ui = ctx_.interacao();
     if (faltaObrigatorio(l))
         return false;
+    // The duplicate test, the register's own checks and the write are one write transaction, so
+    // that two programs on the same body can never both pass the test; a refusal is shown after
+    // the transaction has ended, never while it holds the database.
+    Recusa recusa;
     try {
+        Transacao t(ctx_.BancoOrgao);
         if (l.estado == Estado::Nova && !def_.mensagemDuplicada.isEmpty()) {
             QVariantList valores;
             QString sql = QStringLiteral("SELECT 1 FROM %1 t").arg(def_.tabela) + filtro(QStringLiteral("t."), false, valores);
@@ -447,29 +452,29 @@ bool Grade::gravaLinha(int linha)
                 sql += (valores.isEmpty() ? QStringLiteral(" WHERE t.") : QStringLiteral(" AND t.")) + k + QStringLiteral(" = ?");
                 valores << valorGravado(indice(k), l.valores[indice(k)]);
             }
-            if (valores.size() > fixos && ctx_.BancoOrgao.existe(sql, valores)) {
-                MostraAviso(ui, def_.mensagemDuplicada);
-                return false;
-            }
+            if (valores.size() > fixos && ctx_.BancoOrgao.existe(sql, valores))
+                recusa = def_.mensagemDuplicada;
         }
-        if (def_.antesGravar)
-            if (const Recusa r = def_.antesGravar(*this, linha)) {
-                if (!r->isEmpty())
-                    MostraAviso(ui, *r);
-                return false;
-            }
-        Linha gravada = linhas_[linha]; // the callback may have filled cells
-        Transacao t(ctx_.BancoOrgao);
-        if (gravada.estado == Estado::Nova)
-            insere(gravada);
-        else
-            atualiza(gravada);
-        t.confirma();
-        gravada.originais = gravada.valores;
-        gravada.estado = Estado::Gravada;
-        linhas_[linha] = std::move(gravada);
+        if (!recusa && def_.antesGravar)
+            recusa = def_.antesGravar(*this, linha);
+        if (!recusa) {
+            Linha gravada = linhas_[linha]; // the callback may have filled cells
+            if (gravada.estado == Estado::Nova)
+                insere(gravada);
+            else
+                atualiza(gravada);
+            t.confirma();
+            gravada.originais = gravada.valores;
+            gravada.estado = Estado::Gravada;
+            linhas_[linha] = std::move(gravada);
+        }
     } catch (const ErroBanco& e) {
         MostraErro(ui, QStringLiteral("Não foi possível gravar a linha."), e.falha());
+        return false;
+    }
+    if (recusa) {
+        if (!recusa->isEmpty())
+            MostraAviso(ui, *recusa);
         return false;
     }
     if (obs_)
@@ -579,14 +584,25 @@ bool Grade::excluiLinha(int linha)
         return false;
     // A statement line goes from the grid; the period's save writes what is left.
     if (!def_.gravaPeriodoInteiro) {
+        Recusa recusa;
         try {
             QVariantList valores;
             const QString onde = ondeLinha(linhas_[linha], valores);
             Transacao t(ctx_.BancoOrgao);
-            ctx_.BancoOrgao.executa(QStringLiteral("DELETE FROM ") + def_.tabela + onde, valores);
-            t.confirma();
+            // Asked again within the write: another program may have used the row meanwhile.
+            if (def_.antesExcluir)
+                recusa = def_.antesExcluir(*this, linha);
+            if (!recusa) {
+                ctx_.BancoOrgao.executa(QStringLiteral("DELETE FROM ") + def_.tabela + onde, valores);
+                t.confirma();
+            }
         } catch (const ErroBanco& e) {
             MostraErro(ui, QStringLiteral("Não foi possível excluir a linha."), e.falha());
+            return false;
+        }
+        if (recusa) {
+            if (!recusa->isEmpty())
+                MostraAviso(ui, *recusa);
             return false;
         }
     }

@@ -98,9 +98,10 @@ struct DefinicaoGrade {
 
     // After the user changed a cell (it may fill or empty other cells of the row).
     std::function<void(Grade&, int linha, int coluna)> aposAlterar;
-    // Before a row is stored, after the required cells and the duplicate key.
+    // Before a row is stored, after the required cells and the duplicate key. It runs inside the
+    // row's write transaction: it returns its refusal text rather than showing a box itself.
     std::function<Recusa(Grade&, int linha)> antesGravar;
-    // Before the deletion question.
+    // Before the deletion question, and again inside the deletion's write transaction.
     std::function<Recusa(Grade&, int linha)> antesExcluir;
 
     // Detail grids: the master's columns that select and fill their rows. Without a master row
