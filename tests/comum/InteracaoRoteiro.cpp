@@ -24,7 +24,3 @@ QStringList InteracaoRoteiro::textos() const
         r << m.texto;
     return r;
 }
-
-void InteracaoRoteiro::progressoInicia(const QString& texto, qint64) { progressos << texto; }
-
-bool InteracaoRoteiro::progressoAvanca(qint64 feito) { return cancelaEm < 0 || feito < cancelaEm; }

@@ -1,16 +1,9 @@
-#include "Capturas.h"
 #include "comum/BancoTeste.h"
+#include "comum/Tela.h"
 #include "ui/reports/FrmConsultaGeral.h"
 #include "ui/reports/FrmLocalizaCidade.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
-#include <gtest/gtest.h>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 // How the user leaves a look-up: a row chosen (-1: none) and OK, a double click (a click,
@@ -19,11 +12,7 @@ enum class Saida { Ok, DuploClique, Fechar, Esc };
 
 QTableWidget* abre(QDialog& dlg, const char* captura)
 {
-    dlg.show();
-    QApplication::setActiveWindow(&dlg);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    if (captura)
-        Captura(&dlg, QString::fromLatin1(captura));
+    Mostra(dlg, QString::fromLatin1(captura));
     return dlg.findChild<QTableWidget*>("Grid");
 }
 
@@ -37,7 +26,7 @@ void sai(QDialog& dlg, QTableWidget* grade, int linha, Saida saida)
     else if (saida == Saida::Esc)
         QTest::keyClick(&dlg, Qt::Key_Escape);
     else
-        dlg.findChild<QPushButton*>(saida == Saida::Ok ? "cmdOk" : "cmdFechar")->click();
+        Clica(dlg, saida == Saida::Ok ? "cmdOk" : "cmdFechar");
 }
 
 QStringList cabecalhos(QTableWidget* grade)
@@ -101,16 +90,16 @@ TEST_F(TelasConsulta, LocalizaCidade)
         EXPECT_EQ(cabecalhos(grade), QStringList({"Código da Cidade", "Cidade"}));
         EXPECT_EQ(grade->rowCount(), 4);
         // Enter in the name box searches and the dialog stays; Novo clears the search.
-        auto* nome = dlg.findChild<QLineEdit*>("txtNome");
+        auto* nome = Filho(dlg, "txtNome");
         QTest::keyClicks(nome, "nova");
         QTest::keyClick(nome, Qt::Key_Return);
         EXPECT_TRUE(dlg.isVisible());
         EXPECT_EQ(grade->rowCount(), 2);
-        dlg.findChild<QPushButton*>("cmdNovo")->click();
+        Clica(dlg, "cmdNovo");
         EXPECT_TRUE(nome->text().isEmpty());
         EXPECT_EQ(grade->rowCount(), 4);
         nome->setText("VILA");
-        dlg.findChild<QPushButton*>("cmdPesquisar")->click();
+        Clica(dlg, "cmdPesquisar");
         ASSERT_EQ(grade->rowCount(), 1);
         sai(dlg, grade, 0, saida);
         EXPECT_FALSE(dlg.isVisible());
