@@ -23,20 +23,16 @@ protected:
             banco.executa("INSERT INTO Cidades (IdCidade, Nome, UF) VALUES (?, ?, 'ES')", {id++, QString::fromUtf8(c)});
     }
 
-    static QStringList codigos(const QList<ItemConsulta>& itens)
+    template <typename T>
+    static QStringList lista(const QList<T>& itens, QString T::*campo)
     {
         QStringList r;
         for (const auto& i : itens)
-            r << i.codigo;
+            r << i.*campo;
         return r;
     }
-    static QStringList nomes(const QList<Cidade>& cidades)
-    {
-        QStringList r;
-        for (const auto& c : cidades)
-            r << c.nome;
-        return r;
-    }
+    static QStringList codigos(const QList<ItemConsulta>& itens) { return lista(itens, &ItemConsulta::codigo); }
+    static QStringList nomes(const QList<Cidade>& cidades) { return lista(cidades, &Cidade::nome); }
 
     QTemporaryDir dir;
     Banco banco;

@@ -53,8 +53,12 @@ void digitaNoLogin(const char* usuario, const char* senha, bool cancela, bool* v
 
 // A screen that will not close, as a grid holding a row it cannot store.
 class TelaTeimosa : public QWidget {
+public:
+    explicit TelaTeimosa(const bool& recusa) : recusa_(recusa) {}
 protected:
-    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+    void closeEvent(QCloseEvent* e) override { e->setAccepted(!recusa_); }
+private:
+    const bool& recusa_;
 };
 
 const QString Recusado = QStringLiteral("Identificação de Usuário ou Senha não reconhecido(s).");
@@ -85,7 +89,7 @@ TEST(Login, DigitandoNaTela)
     EXPECT_EQ(p.ctx.UsuarioAtual, "ADMIN");
 }
 
-TEST(JanelaPrincipal, MenusSeguemOsAnexosDevidos)
+TEST(JanelaPrincipal, MenusEListaSeguemOsAnexosDevidos)
 {
     ProgramaTeste p;
     p.configuraOrgao("P001");
@@ -103,14 +107,25 @@ TEST(JanelaPrincipal, MenusSeguemOsAnexosDevidos)
         EXPECT_EQ(janela.acao(c.id)->isEnabled(), c.ativo) << c.id;
     EXPECT_EQ(janela.windowTitle(), TituloJanela(p.ctx));
     Mostra(janela, "janela_principal");
+
+    // The screen of the annexes due lists the same.
+    FrmAnexosdoBim tela(p.ctx);
+    EXPECT_EQ(tela.textoBimestre(), QStringLiteral("1º bimestre do ano 2012"));
+    EXPECT_EQ(tela.textoOrgao(), p.ctx.NomeOrgao);
+    QTableWidget* g = tela.grade();
+    ASSERT_EQ(g->rowCount(), 3); // slots 1, 14, 29
+    EXPECT_EQ(g->item(1, 1)->text(), QStringLiteral("Obrigatório (se ocorreu no período)"));
+    EXPECT_EQ(g->item(0, 2)->text(), "EmBranco");
+    Mostra(tela, "anexos_do_bimestre");
 }
 
-TEST(JanelaPrincipal, PermissaoNegadaESaida)
+TEST(JanelaPrincipal, PermissaoNegadaEntradaSemTelaESaida)
 {
     ProgramaTeste p;
     p.configuraOrgao("P001");
     entraComoAna(p);
     JanelaPrincipal janela(p.ctx);
+    janela.show();
     janela.executa("arquivo.usuarios");
     EXPECT_EQ(p.ui.ultimo(), "O usuário 'ANA' não tem acesso a esta operação.");
     EXPECT_EQ(p.ui.mensagens.back().titulo, "Acesso Negado");
@@ -118,16 +133,27 @@ TEST(JanelaPrincipal, PermissaoNegadaESaida)
     p.ui.limpa();
     janela.executa("registrar.gerar");
     EXPECT_EQ(p.ui.mensagens.size(), 1);
+    // An entry whose screen this version lacks says so, once.
+    p.ui.limpa();
+    janela.executa("relatorios.14");
+    ASSERT_EQ(p.ui.mensagens.size(), 1);
+    EXPECT_EQ(p.ui.mensagens[0].titulo, "Mensagem do Sistema");
+    EXPECT_TRUE(p.ui.ultimo().endsWith("não está disponível nesta versão do Lumo Coleta 2012.")) << qPrintable(p.ui.ultimo());
+    EXPECT_FALSE(p.ui.ultimo().contains('&'));
 
-    // Exit: No keeps the window.
-    janela.show();
-    p.ui.respostas = {false};
+    // Exit: No keeps the window; Yes with a screen that refuses to close keeps it too.
+    bool recusa = true;
+    janela.abreJanela(new TelaTeimosa(recusa));
+    p.ui.respostas = {false, true};
     EXPECT_FALSE(janela.close());
-    EXPECT_TRUE(janela.isVisible());
     ASSERT_EQ(p.ui.perguntas.size(), 1);
     EXPECT_EQ(p.ui.perguntas[0].titulo + '|' + p.ui.perguntas[0].texto, "Sair|Deseja realmente sair do programa ?");
-    // Yes: the backup question follows; "No" with "Não fazer esta pergunta novamente." ticked
-    // closes the program and switches the question off.
+    EXPECT_FALSE(janela.close());
+    EXPECT_TRUE(janela.isVisible());
+    EXPECT_EQ(janela.area()->subWindowList().size(), 1);
+    // Then the backup question; "No" with "Não fazer esta pergunta novamente." ticked closes
+    // the program and switches the question off.
+    recusa = false;
     p.ui.respostas = {true};
     bool perguntou = false;
     NoModal<FrmDlgBackup>(
@@ -184,43 +210,6 @@ TEST(JanelaPrincipal, LogoffTrocaDeUsuarioEFechaAsTelas)
     EXPECT_EQ(janela.textoStatus(2), "Usuário: ADMIN");
     EXPECT_TRUE(janela.area()->subWindowList().isEmpty());
     EXPECT_TRUE(janela.isVisible());
-}
-
-TEST(JanelaPrincipal, TelaQueRecusaFecharSeguraASaidaEEntradaSemTela)
-{
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
-    JanelaPrincipal janela(p.ctx);
-    janela.show();
-    janela.abreJanela(new TelaTeimosa);
-    p.ui.respostas = {true};
-    EXPECT_FALSE(janela.close());
-    EXPECT_TRUE(janela.isVisible());
-    EXPECT_EQ(janela.area()->subWindowList().size(), 1);
-
-    // An entry whose screen this version lacks says so, once.
-    p.ui.limpa();
-    janela.executa("relatorios.14");
-    ASSERT_EQ(p.ui.mensagens.size(), 1);
-    EXPECT_EQ(p.ui.mensagens[0].titulo, "Mensagem do Sistema");
-    EXPECT_TRUE(p.ui.ultimo().endsWith("não está disponível nesta versão do Lumo Coleta 2012.")) << qPrintable(p.ui.ultimo());
-    EXPECT_FALSE(p.ui.ultimo().contains('&'));
-    janela.defineConfirmaSaida(false);   // the window's own end deletes the screen left open
-}
-
-TEST(AnexosDoBimestre, TelaListaOsDevidos)
-{
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
-    menuDeTeste(p);
-    FrmAnexosdoBim tela(p.ctx);
-    EXPECT_EQ(tela.textoBimestre(), "1º bimestre do ano 2012");
-    EXPECT_EQ(tela.textoOrgao(), p.ctx.NomeOrgao);
-    QTableWidget* g = tela.grade();
-    ASSERT_EQ(g->rowCount(), 3); // slots 1, 14, 29
-    EXPECT_EQ(g->item(1, 1)->text(), "Obrigatório (se ocorreu no período)");
-    EXPECT_EQ(g->item(0, 2)->text(), "EmBranco");
-    Mostra(tela, "anexos_do_bimestre");
 }
 
 // Qt's own texts a user meets: a text field's context menu and the standard buttons.
