@@ -29,7 +29,7 @@ TEST_F(TelasUsuarios, DigitaGravaAlteraSenhaEExclui)
 {
     FrmUsuarios tela(p.ctx);
     Mostra(tela, "usuarios");
-    EXPECT_EQ(tela.windowTitle(), "Cadastro de Usuários");
+    EXPECT_EQ(tela.windowTitle(), QStringLiteral("Cadastro de Usuários"));
     auto* grade = Filho<QTableWidget>(tela, "Grid");
     ASSERT_EQ(grade->rowCount(), 1);
     EXPECT_EQ(grade->item(0, 2)->text(), "ADMIN");
@@ -61,13 +61,13 @@ TEST_F(TelasUsuarios, DigitaGravaAlteraSenhaEExclui)
     Clica(tela, "cmdAlterarSenha");
     auto* dialogo = tela.findChild<FrmAlteraSenha*>();
     ASSERT_TRUE(dialogo && dialogo->isVisible());
-    EXPECT_EQ(dialogo->windowTitle(), "Alteração de Senha");
+    EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Alteração de Senha"));
     Captura(dialogo, "altera_senha");
     Digita(*dialogo, "txtSenhaAtual", "abcd");
     EXPECT_EQ(dialogo->focusWidget(), Filho(*dialogo, "txtSenhaNova"));
     Digita(*dialogo, "txtSenhaNova", "xyz", false);
     Digita(*dialogo, "txtConfirmacao", "xyz");
-    EXPECT_EQ(p.ui.ultimo(), "Impossível alterar: A Senha deve conter no mínimo 4 dígitos.");
+    EXPECT_EQ(p.ui.ultimo(), QStringLiteral("Impossível alterar: A Senha deve conter no mínimo 4 dígitos."));
     EXPECT_TRUE(dialogo->isVisible());
     Filho(*dialogo, "txtSenhaNova")->setText("wxyz");
     Filho(*dialogo, "txtConfirmacao")->setText("wxyz");
@@ -85,8 +85,7 @@ TEST_F(TelasUsuarios, DigitaGravaAlteraSenhaEExclui)
         dialogo = d->isVisible() ? d : dialogo;
     ASSERT_NE(dialogo, nullptr);
     QTest::keyClick(dialogo, Qt::Key_Escape);
-    EXPECT_FALSE(dialogo->isVisible());
-    EXPECT_EQ(senha->text(), SenhaOculta);
+    EXPECT_TRUE(!dialogo->isVisible() && senha->text() == SenhaOculta);
 
     // Deleting asks first, with No as the default answer; No keeps the user.
     Clica(tela, "cmdExcluir");
@@ -95,8 +94,7 @@ TEST_F(TelasUsuarios, DigitaGravaAlteraSenhaEExclui)
     EXPECT_EQ(grade->rowCount(), 2);
     p.ui.respostas << true;
     Clica(tela, "cmdExcluir");
-    EXPECT_EQ(grade->rowCount(), 1);
-    EXPECT_TRUE(Filho(tela, "txtNome")->text().isEmpty());
+    EXPECT_TRUE(grade->rowCount() == 1 && Filho(tela, "txtNome")->text().isEmpty());
 }
 
 // What the editors' rules refuse and store is tested with the rules; here, what the screens
@@ -116,7 +114,7 @@ TEST_F(TelasUsuarios, GruposEGrupoNovoNoCadastroDeUsuarios)
     auto* grupos = Filho<QComboBox>(*usuarios, "cmbGrupo");
     ASSERT_EQ(grupos->count(), 2);
 
-    EXPECT_EQ(tela->windowTitle(), "Cadastro de Grupos de Usuários");
+    EXPECT_EQ(tela->windowTitle(), QStringLiteral("Cadastro de Grupos de Usuários"));
     auto* grade = Filho<QTableWidget>(*tela, "Grid");
     auto* lista = Filho<QListWidget>(*tela, "lstPermissoes");
     ASSERT_EQ(lista->count(), 7);
@@ -127,18 +125,16 @@ TEST_F(TelasUsuarios, GruposEGrupoNovoNoCadastroDeUsuarios)
     // The predefined group is read-only with the single entry "Permissão Total".
     ASSERT_EQ(grade->rowCount(), 2);
     selecionaLinha(grade, 1);
-    EXPECT_EQ(Filho(*tela, "txtDescricao")->text(), "Administradores");
-    EXPECT_TRUE(Filho(*tela, "txtDescricao")->isReadOnly());
+    EXPECT_TRUE(Filho(*tela, "txtDescricao")->text() == "Administradores" && Filho(*tela, "txtDescricao")->isReadOnly());
     ASSERT_EQ(lista->count(), 1);
-    EXPECT_EQ(lista->item(0)->text(), "Permissão Total");
+    EXPECT_EQ(lista->item(0)->text(), QStringLiteral("Permissão Total"));
     EXPECT_TRUE(lista->item(0)->isSelected());
     for (QWidget* w : {static_cast<QWidget*>(lista), Filho<QWidget>(*tela, "cmdGravar"), Filho<QWidget>(*tela, "cmdExcluir")})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
 
     selecionaLinha(grade, 0);   // "002" comes before "01"
     ASSERT_EQ(lista->count(), 7);
-    EXPECT_TRUE(lista->item(2)->isSelected());
-    EXPECT_EQ(lista->selectedItems().size(), 1);
+    EXPECT_EQ(lista->selectedItems(), QList<QListWidgetItem*>{lista->item(2)});   // P77 is no permission
 
     Clica(*tela, "cmdNovo");
     EXPECT_EQ(lista->selectedItems().size(), 0);
@@ -154,8 +150,7 @@ TEST_F(TelasUsuarios, GruposEGrupoNovoNoCadastroDeUsuarios)
     // Enter on the permission list moves on as Tab does.
     lista->setFocus(Qt::TabFocusReason);
     QTest::keyClick(lista, Qt::Key_Return);
-    EXPECT_FALSE(lista->hasFocus());
-    EXPECT_TRUE(tela->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(!lista->hasFocus() && tela->isAncestorOf(QApplication::focusWidget()));
 
     // Back in the users editor: the new group is offered, the choice made there is kept.
     grupos->setCurrentIndex(grupos->findData("002"));
