@@ -168,31 +168,14 @@ TEST(JanelaPrincipal, PermissaoNegadaEntradaSemTelaESaida)
     EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT backup FROM tabChave").toInt(), 0);
 }
 
-TEST(JanelaPrincipal, LogoffCanceladoEncerraSemTrocarDeUsuario)
+// Logoff: a recognised sign-in changes the user and closes the screens; a failed one, then
+// Cancelar, keeps the user and ends the program (without the exit question).
+TEST(JanelaPrincipal, LogoffTrocaDeUsuarioOuEncerra)
 {
     ProgramaTeste p;
     p.configuraOrgao("P001");
     entraComoAna(p);
     JanelaPrincipal janela(p.ctx);
-    janela.show();
-    // ADMIN with a wrong password, then Cancelar: ANA's rights stay ANA's, and the program ends.
-    bool viu = false;
-    digitaNoLogin("admin", "errada", true, &viu);
-    janela.executa("arquivo.logoff");
-    EXPECT_TRUE(viu);
-    EXPECT_EQ(p.ui.textos(), QStringList{Recusado});
-    EXPECT_EQ(p.ctx.UsuarioAtual, "ANA");
-    EXPECT_FALSE(janela.isVisible());
-    EXPECT_FALSE(VerificaPermissao(p.ctx, "P01"));
-}
-
-TEST(JanelaPrincipal, LogoffTrocaDeUsuarioEFechaAsTelas)
-{
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
-    entraComoAna(p);
-    JanelaPrincipal janela(p.ctx);
-    janela.defineConfirmaSaida(false);
     janela.show();
     janela.abreJanela(new QWidget);
     bool viu = false;
@@ -207,9 +190,18 @@ TEST(JanelaPrincipal, LogoffTrocaDeUsuarioEFechaAsTelas)
     janela.executa("arquivo.logoff");
     EXPECT_TRUE(viu);
     EXPECT_EQ(p.ctx.UsuarioAtual, "ADMIN");
-    EXPECT_EQ(janela.textoStatus(2), "Usuário: ADMIN");
+    EXPECT_EQ(janela.textoStatus(2), QStringLiteral("Usuário: ADMIN"));
     EXPECT_TRUE(janela.area()->subWindowList().isEmpty());
     EXPECT_TRUE(janela.isVisible());
+
+    viu = false;
+    digitaNoLogin("ana", "errada", true, &viu);
+    janela.executa("arquivo.logoff");
+    EXPECT_TRUE(viu);
+    EXPECT_EQ(p.ui.textos(), QStringList{Recusado});
+    EXPECT_TRUE(p.ui.perguntas.isEmpty());
+    EXPECT_EQ(p.ctx.UsuarioAtual, "ADMIN");
+    EXPECT_FALSE(janela.isVisible());
 }
 
 // Qt's own texts a user meets: a text field's context menu and the standard buttons.
