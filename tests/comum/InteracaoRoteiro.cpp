@@ -12,8 +12,10 @@ bool InteracaoRoteiro::pergunta(const QString& titulo, const QString& texto, Pad
     return respostas.isEmpty() ? false : respostas.takeFirst();
 }
 
-QString InteracaoRoteiro::escolheArquivo(const QString&, const QString&, const QString&, bool)
+QString InteracaoRoteiro::escolheArquivo(const QString&, const QString& filtro, const QString& inicio, bool)
 {
+    inicios << inicio;
+    filtros << filtro;
     return arquivos.isEmpty() ? QString() : arquivos.takeFirst();
 }
 

@@ -23,6 +23,7 @@ public:
     QList<Registro> perguntas;
     QList<bool> respostas;
     QStringList arquivos;
+    QStringList inicios, filtros;   // where each file choice started, and its filter
     QList<Padrao> padroes;          // the default button of each question asked
 
     // The texts of every box shown, in order.

@@ -20,17 +20,6 @@ void mostra(QWidget& tela, const char* captura)
     for (const QLabel* rotulo : tela.findChildren<QLabel*>())
         EXPECT_TRUE(!rotulo->text().contains(u'&') || rotulo->buddy()) << rotulo->text().toStdString();
 }
-
-// Records where the file dialogs start and what they filter.
-struct EscolhasRegistradas : InteracaoRoteiro {
-    QString escolheArquivo(const QString& titulo, const QString& filtro, const QString& inicio, bool salvar) override
-    {
-        inicios << inicio;
-        filtros << filtro;
-        return InteracaoRoteiro::escolheArquivo(titulo, filtro, inicio, salvar);
-    }
-    QStringList inicios, filtros;
-};
 } // namespace
 
 TEST(ControleMovimento, TelaFechaEReabre)
@@ -75,8 +64,7 @@ TEST(Backup, DialogosComecamNumaPastaQueExiste)
 {
     ProgramaTeste p;
     p.configuraOrgao("P001");
-    EscolhasRegistradas ui;
-    p.ctx.ui = &ui;
+    InteracaoRoteiro& ui = p.ui;
     FrmBackup backup(p.ctx, false);
     mostra(backup, "backup");
     FrmRestauracao restauracao(p.ctx);

@@ -10,12 +10,6 @@ namespace {
 // then the second press, as the window system sends it), Fechar, or Esc.
 enum class Saida { Ok, DuploClique, Fechar, Esc };
 
-QTableWidget* abre(QDialog& dlg, const char* captura)
-{
-    Mostra(dlg, QString::fromLatin1(captura));
-    return dlg.findChild<QTableWidget*>("Grid");
-}
-
 void sai(QDialog& dlg, QTableWidget* grade, int linha, Saida saida)
 {
     const QPoint ponto = grade->visualRect(grade->model()->index(qMax(linha, 0), 1)).center();
@@ -60,7 +54,8 @@ TEST_F(TelasConsulta, ConsultaGeral)
 {
     for (const Saida saida : {Saida::Ok, Saida::DuploClique, Saida::Fechar}) {
         FrmConsultaGeral dlg(p.ctx, "tabAnexo13BaseLegal", "13B", "Consulta - Base Legal");
-        QTableWidget* grade = abre(dlg, saida == Saida::Ok ? "consulta_geral" : nullptr);
+        Mostra(dlg, saida == Saida::Ok ? "consulta_geral" : "");
+        auto* grade = Filho<QTableWidget>(dlg, "Grid");
         EXPECT_EQ(dlg.windowTitle(), "Consulta - Base Legal");
         EXPECT_EQ(cabecalhos(grade), QStringList({"Código", "Descrição"}));
         ASSERT_EQ(grade->rowCount(), 25);   // the filter reaches the look-up
@@ -76,7 +71,7 @@ TEST_F(TelasConsulta, ConsultaGeral)
     }
     EXPECT_TRUE(p.ui.mensagens.isEmpty());
     FrmConsultaGeral inexistente(p.ctx, "tabQueNaoExiste", {}, "Consulta");
-    EXPECT_EQ(inexistente.findChild<QTableWidget*>("Grid")->rowCount(), 0);
+    EXPECT_EQ(Filho<QTableWidget>(inexistente, "Grid")->rowCount(), 0);
     ASSERT_EQ(p.ui.mensagens.size(), 1);
     EXPECT_TRUE(p.ui.ultimo().startsWith("Erro ao carregar a consulta."));
 }
@@ -85,7 +80,8 @@ TEST_F(TelasConsulta, LocalizaCidade)
 {
     for (const Saida saida : {Saida::Ok, Saida::DuploClique, Saida::Esc}) {
         FrmLocalizaCidade dlg(p.ctx);
-        QTableWidget* grade = abre(dlg, saida == Saida::Ok ? "localiza_cidade" : nullptr);
+        Mostra(dlg, saida == Saida::Ok ? "localiza_cidade" : "");
+        auto* grade = Filho<QTableWidget>(dlg, "Grid");
         EXPECT_EQ(dlg.windowTitle(), "Localizar Cidade");
         EXPECT_EQ(cabecalhos(grade), QStringList({"Código da Cidade", "Cidade"}));
         EXPECT_EQ(grade->rowCount(), 4);
