@@ -52,13 +52,9 @@ void digitaNoLogin(const char* usuario, const char* senha, bool cancela, bool* v
 }
 
 // A screen that will not close, as a grid holding a row it cannot store.
-class TelaTeimosa : public QWidget {
-public:
-    explicit TelaTeimosa(const bool& recusa) : recusa_(recusa) {}
-protected:
-    void closeEvent(QCloseEvent* e) override { e->setAccepted(!recusa_); }
-private:
-    const bool& recusa_;
+struct TelaTeimosa : QWidget {
+    bool recusa = true;
+    void closeEvent(QCloseEvent* e) override { e->setAccepted(!recusa); }
 };
 
 const QString Recusado = QStringLiteral("Identificação de Usuário ou Senha não reconhecido(s).");
@@ -142,8 +138,8 @@ TEST(JanelaPrincipal, PermissaoNegadaEntradaSemTelaESaida)
     EXPECT_FALSE(p.ui.ultimo().contains('&'));
 
     // Exit: No keeps the window; Yes with a screen that refuses to close keeps it too.
-    bool recusa = true;
-    janela.abreJanela(new TelaTeimosa(recusa));
+    auto* teimosa = new TelaTeimosa;
+    janela.abreJanela(teimosa);
     p.ui.respostas = {false, true};
     EXPECT_FALSE(janela.close());
     ASSERT_EQ(p.ui.perguntas.size(), 1);
@@ -153,7 +149,7 @@ TEST(JanelaPrincipal, PermissaoNegadaEntradaSemTelaESaida)
     EXPECT_EQ(janela.area()->subWindowList().size(), 1);
     // Then the backup question; "No" with "Não fazer esta pergunta novamente." ticked closes
     // the program and switches the question off.
-    recusa = false;
+    teimosa->recusa = false;
     p.ui.respostas = {true};
     bool perguntou = false;
     NoModal<FrmDlgBackup>(
