@@ -12,8 +12,10 @@ bool InteracaoRoteiro::pergunta(const QString& titulo, const QString& texto, Pad
     return respostas.isEmpty() ? false : respostas.takeFirst();
 }
 
-QString InteracaoRoteiro::escolheArquivo(const QString&, const QString&, const QString&, bool)
+QString InteracaoRoteiro::escolheArquivo(const QString&, const QString& filtro, const QString& inicio, bool)
 {
+    inicios << inicio;
+    filtros << filtro;
     return arquivos.isEmpty() ? QString() : arquivos.takeFirst();
 }
 
@@ -24,7 +26,3 @@ QStringList InteracaoRoteiro::textos() const
         r << m.texto;
     return r;
 }
-
-void InteracaoRoteiro::progressoInicia(const QString& texto, qint64) { progressos << texto; }
-
-bool InteracaoRoteiro::progressoAvanca(qint64 feito) { return cancelaEm < 0 || feito < cancelaEm; }

@@ -17,17 +17,14 @@ public:
     void mensagem(Icone icone, const QString& titulo, const QString& texto) override;
     using Interacao::pergunta;
     bool pergunta(const QString& titulo, const QString& texto, Padrao padrao) override;
-    void progressoInicia(const QString& texto, qint64 total) override;
-    bool progressoAvanca(qint64 feito) override;
     QString escolheArquivo(const QString& titulo, const QString& filtro, const QString& inicio, bool salvar) override;
 
     QList<Registro> mensagens;
     QList<Registro> perguntas;
     QList<bool> respostas;
     QStringList arquivos;
+    QStringList inicios, filtros;   // where each file choice started, and its filter
     QList<Padrao> padroes;          // the default button of each question asked
-    QStringList progressos;         // texts of the progress shown
-    qint64 cancelaEm = -1;          // the progress step at which the user cancels (-1: never)
 
     // The texts of every box shown, in order.
     QStringList textos() const;

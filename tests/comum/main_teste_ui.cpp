@@ -1,18 +1,4 @@
+// The screens need a QApplication; the rest is the other programs' start.
 #include <QApplication>
-#include <clocale>
-#include <cstdio>
-#include <cstring>
-#include <gtest/gtest.h>
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (const char* esperado = std::getenv("LUMO_LOCALE_ESPERADO");
-        esperado && !std::strstr(std::setlocale(LC_ALL, nullptr), esperado)) {
-        std::fprintf(stderr, "locale %s not installed (run scripts/setup)\n", esperado);
-        return 1;
-    }
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+#define LUMO_APLICACAO_TESTE QApplication
+#include "main_teste.cpp"

@@ -23,20 +23,16 @@ protected:
             banco.executa("INSERT INTO Cidades (IdCidade, Nome, UF) VALUES (?, ?, 'ES')", {id++, QString::fromUtf8(c)});
     }
 
-    static QStringList codigos(const QList<ItemConsulta>& itens)
+    template <typename T>
+    static QStringList lista(const QList<T>& itens, QString T::*campo)
     {
         QStringList r;
         for (const auto& i : itens)
-            r << i.codigo;
+            r << i.*campo;
         return r;
     }
-    static QStringList nomes(const QList<Cidade>& cidades)
-    {
-        QStringList r;
-        for (const auto& c : cidades)
-            r << c.nome;
-        return r;
-    }
+    static QStringList codigos(const QList<ItemConsulta>& itens) { return lista(itens, &ItemConsulta::codigo); }
+    static QStringList nomes(const QList<Cidade>& cidades) { return lista(cidades, &Cidade::nome); }
 
     QTemporaryDir dir;
     Banco banco;
@@ -44,8 +40,8 @@ protected:
 } // namespace
 
 // A bidding process lists the legal bases up to "55" and "76", an amendment those from "56";
-// any other kind lists the whole table, by code.
-TEST_F(Consultas, BaseLegalDeProcessoEDeAditivo)
+// any other kind, and any other table, lists the whole table, by code.
+TEST_F(Consultas, BaseLegalETabelaQualquer)
 {
     const auto faixa = [](int de, int ate, QStringList mais = {}) {
         QStringList r;
@@ -60,25 +56,14 @@ TEST_F(Consultas, BaseLegalDeProcessoEDeAditivo)
     const auto todos = ConsultaGeral(banco, tabela);
     ASSERT_EQ(codigos(todos), faixa(1, 80));
     EXPECT_EQ(todos[0].descricao, "Base 1");
-    // The choice a look-up hands back to the editor.
-    const ResultadoConsulta r = ResultadoConsulta::de({"07", "Pregão"});
-    EXPECT_EQ(r.escolha, "07-Pregão");
-    EXPECT_EQ(r.codigo, "07");
-    EXPECT_EQ(r.descricao, "Pregão");
-    EXPECT_FALSE(r.vazio());
-    EXPECT_TRUE(ResultadoConsulta().vazio());
-}
 
-TEST_F(Consultas, TabelaQualquerDeDuasColunas)
-{
+    // Any two-column table, by code; a table name is never SQL.
     banco.executa("DELETE FROM tabAnexo27GrauInstrucao");
     banco.executa("INSERT INTO tabAnexo27GrauInstrucao (codigo, descricao) VALUES ('2', 'Médio'), ('1', 'Fundamental')");
     const auto itens = ConsultaGeral(banco, "tabAnexo27GrauInstrucao", {});
     ASSERT_EQ(itens.size(), 2);
-    EXPECT_EQ(itens[0].codigo, "1");
-    EXPECT_EQ(itens[0].descricao, "Fundamental");
+    EXPECT_EQ(itens[0].codigo + itens[0].descricao, "1Fundamental");
     EXPECT_THROW(ConsultaGeral(banco, "Cidades; DROP TABLE Cidades", {}), ErroBanco);
-    EXPECT_THROW(ConsultaGeral(banco, "tabQueNaoExiste", {}), ErroBanco);
 }
 
 TEST_F(Consultas, LocalizaCidades)
@@ -90,7 +75,7 @@ TEST_F(Consultas, LocalizaCidades)
     ASSERT_EQ(todas.size(), 7);
     EXPECT_EQ(todas[0].nome, QStringLiteral("BARRA DE SÃO FRANCISCO"));   // Qt 6.4 misreads some UTF-8 in ==
     EXPECT_EQ(todas[0].id, 3);
-    EXPECT_EQ(todas[6].nome, "VITÓRIA");
+    EXPECT_EQ(todas[6].nome, QStringLiteral("VITÓRIA"));
     // Wildcards typed by the user are plain characters.
     EXPECT_TRUE(LocalizaCidades(banco, "%").isEmpty());
     EXPECT_TRUE(LocalizaCidades(banco, "N_VA").isEmpty());

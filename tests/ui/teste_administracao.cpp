@@ -1,48 +1,25 @@
-#include "Capturas.h"
 #include "admin/Configuracao.h"
 #include "comum/BancoTeste.h"
+#include "comum/Tela.h"
 #include "ui/admin/FrmBackup.h"
 #include "ui/admin/FrmControleMovimento.h"
 #include "ui/admin/FrmOrgaos.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
-void clica(QWidget& tela, const char* botao) { tela.findChild<QPushButton*>(QString::fromLatin1(botao))->click(); }
-
 // Shows a screen as the user meets it. A label with an accelerator needs its buddy, or it
 // shows the "&" instead of underlining the letter.
 void mostra(QWidget& tela, const char* captura)
 {
-    tela.show();
-    QApplication::setActiveWindow(&tela);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&tela));
+    Mostra(tela, QString::fromLatin1(captura));
     for (const QLabel* rotulo : tela.findChildren<QLabel*>())
         EXPECT_TRUE(!rotulo->text().contains(u'&') || rotulo->buddy()) << rotulo->text().toStdString();
-    Captura(&tela, QString::fromLatin1(captura));
 }
-
-// Records where the file dialogs start and what they filter.
-struct EscolhasRegistradas : InteracaoRoteiro {
-    QString escolheArquivo(const QString& titulo, const QString& filtro, const QString& inicio, bool salvar) override
-    {
-        inicios << inicio;
-        filtros << filtro;
-        return InteracaoRoteiro::escolheArquivo(titulo, filtro, inicio, salvar);
-    }
-    QStringList inicios, filtros;
-};
 } // namespace
 
 TEST(ControleMovimento, TelaFechaEReabre)
@@ -56,17 +33,17 @@ TEST(ControleMovimento, TelaFechaEReabre)
     EXPECT_EQ(grade->item(0, 0)->text(), "01/2012");
     EXPECT_EQ(grade->item(0, 3)->text(), "__/__/____");
     p.ui.respostas = {true, true, true, true};
-    clica(tela, "cmdFecharBimestre");
+    Clica(tela, "cmdFecharBimestre");
     EXPECT_EQ(p.ui.ultimo(), "Fechamento efetuado com sucesso.");
     EXPECT_EQ(grade->item(0, 2)->text(), "FECHADO");
-    clica(tela, "cmdNovo");
+    Clica(tela, "cmdNovo");
     ASSERT_EQ(grade->rowCount(), 2);
     EXPECT_EQ(grade->item(0, 0)->text(), "02/2012");
-    clica(tela, "cmdFecharBimestre");
+    Clica(tela, "cmdFecharBimestre");
     grade->selectRow(1);
     QTest::keyClicks(tela.motivo(), "Ajuste d'anexo");
     EXPECT_EQ(tela.motivo()->text(), "Ajuste danexo"); // the quote key is refused
-    clica(tela, "cmdReabrir");
+    Clica(tela, "cmdReabrir");
     EXPECT_EQ(grade->item(1, 2)->text(), "REABERTO");
     EXPECT_EQ(p.ctx.BimReferencia, "201201");
 
@@ -87,14 +64,13 @@ TEST(Backup, DialogosComecamNumaPastaQueExiste)
 {
     ProgramaTeste p;
     p.configuraOrgao("P001");
-    EscolhasRegistradas ui;
-    p.ctx.ui = &ui;
+    InteracaoRoteiro& ui = p.ui;
     FrmBackup backup(p.ctx, false);
     mostra(backup, "backup");
     FrmRestauracao restauracao(p.ctx);
     mostra(restauracao, "restauracao");
-    clica(backup, "cmdDestino");
-    clica(restauracao, "cmdArquivo");
+    Clica(backup, "cmdDestino");
+    Clica(restauracao, "cmdArquivo");
     ASSERT_EQ(ui.inicios.size(), 2);
     EXPECT_EQ(QFileInfo(ui.inicios[0]).fileName(), "BackupLumo.lrf");
     EXPECT_TRUE(QFileInfo(QFileInfo(ui.inicios[0]).absolutePath()).isDir());
@@ -103,37 +79,48 @@ TEST(Backup, DialogosComecamNumaPastaQueExiste)
 
     auto pasta = std::make_unique<QTemporaryDir>();
     ui.arquivos << QDir(pasta->path()).filePath("BackupLumo.lrf");
-    clica(restauracao, "cmdArquivo");
+    Clica(restauracao, "cmdArquivo");
     EXPECT_EQ(ui.ultimo(), "Arquivo Inválido.");
-    clica(backup, "cmdDestino");
-    clica(restauracao, "cmdArquivo");
+    Clica(backup, "cmdDestino");
+    Clica(restauracao, "cmdArquivo");
     EXPECT_EQ(ui.inicios.mid(3), QStringList({QDir(pasta->path()).filePath("BackupLumo.lrf"), pasta->path()}));
     pasta.reset();
-    clica(restauracao, "cmdArquivo");
+    Clica(restauracao, "cmdArquivo");
     EXPECT_EQ(ui.inicios.back(), QDir::cleanPath(p.ctx.pastaDoOrgao()));
 
     // A backup saved where the restore started, the body's folder, stays there.
     const QString naPastaDoOrgao = QDir(p.ctx.pastaDoOrgao()).filePath("BackupLumo.lrf");
     ui.arquivos << naPastaDoOrgao;
-    clica(backup, "cmdDestino");
+    Clica(backup, "cmdDestino");
     EXPECT_EQ(ui.ultimo(), "Backup Realizado com Sucesso!");
     EXPECT_TRUE(QFile::exists(naPastaDoOrgao));
 }
 
-TEST(Orgaos, BuscaPeloNomeERemocaoComNaoPadrao)
+TEST(Orgaos, EscolhaBuscaPeloNomeERemocaoComNaoPadrao)
 {
     ProgramaTeste p;
+    {
+        FrmOrgaos vazia(p.ctx);
+        EXPECT_EQ(vazia.windowTitle(), QStringLiteral("Órgãos Cadastrados no Lumo Coleta 2012"));
+        EXPECT_EQ(vazia.lista()->count(), 0);
+        Clica(vazia, "cmdOk");
+        EXPECT_EQ(p.ui.ultimo(), QStringLiteral("Selecione o órgão a ser mostrado no sistema."));
+    }
     p.configuraOrgao("P001");
     FrmOrgaos orgaos(p.ctx);
     mostra(orgaos, "orgaos");
     EscolhaOrgao escolha(p.ctx);
     FrmBuscaOrgao busca(escolha);
     mostra(busca, "busca_orgao");
+    QTest::keyClicks(busca.filtro(), "C001");
+    EXPECT_EQ(busca.lista()->count(), 1);
     busca.lista()->setFocus();
     QTest::keyClick(&busca, Qt::Key_N, Qt::AltModifier);
     EXPECT_TRUE(busca.filtro()->hasFocus());
 
     // Leaving a new body's configuration unfinished: removing the body is never the default.
+    p.ui.limpa();
+    p.ui.padroes.clear();
     EXPECT_EQ(FechaConfiguracao(p.ctx, LeConfiguracao(p.ctx)), Fechamento::Fecha);
     ASSERT_EQ(p.ui.perguntas.size(), 2);
     EXPECT_TRUE(p.ui.perguntas[1].texto.startsWith("Você optou por não digitar os dados agora. Deseja excluir o órgão"));

@@ -1,11 +1,9 @@
-#include "Capturas.h"
 #include "comum/BancoTeste.h"
+#include "comum/Tela.h"
 #include "ui/core/JanelaPrincipal.h"
 
-#include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <gtest/gtest.h>
 
 // Every menu and sub-menu of the window fits on a 1366x768 screen, as drawn by the style.
 TEST(JanelaPrincipal, MenusCabemNaTela)
@@ -33,8 +31,7 @@ TEST(MenuAtualizar, EntregaAoAtualizadorEFecha)
     janela.show();
     // Without update.exe the entry does nothing.
     janela.executa("utilitarios.atualizar");
-    EXPECT_TRUE(janela.isVisible());
-    EXPECT_TRUE(p.ui.mensagens.isEmpty());
+    EXPECT_TRUE(janela.isVisible() && p.ui.mensagens.isEmpty());
 
     // One that cannot start: the error, and the program stays open.
     QFile atualizador(QDir(p.pasta()).filePath("update.exe"));

@@ -1,31 +1,14 @@
-#include "Capturas.h"
 #include "comum/BancoTeste.h"
+#include "comum/Tela.h"
 #include "ui/reports/FrmConsultaGeral.h"
 #include "ui/reports/FrmLocalizaCidade.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
-#include <gtest/gtest.h>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 // How the user leaves a look-up: a row chosen (-1: none) and OK, a double click (a click,
 // then the second press, as the window system sends it), Fechar, or Esc.
 enum class Saida { Ok, DuploClique, Fechar, Esc };
-
-QTableWidget* abre(QDialog& dlg, const char* captura)
-{
-    dlg.show();
-    QApplication::setActiveWindow(&dlg);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    if (captura)
-        Captura(&dlg, QString::fromLatin1(captura));
-    return dlg.findChild<QTableWidget*>("Grid");
-}
 
 void sai(QDialog& dlg, QTableWidget* grade, int linha, Saida saida)
 {
@@ -37,7 +20,7 @@ void sai(QDialog& dlg, QTableWidget* grade, int linha, Saida saida)
     else if (saida == Saida::Esc)
         QTest::keyClick(&dlg, Qt::Key_Escape);
     else
-        dlg.findChild<QPushButton*>(saida == Saida::Ok ? "cmdOk" : "cmdFechar")->click();
+        Clica(dlg, saida == Saida::Ok ? "cmdOk" : "cmdFechar");
 }
 
 QStringList cabecalhos(QTableWidget* grade)
@@ -71,7 +54,8 @@ TEST_F(TelasConsulta, ConsultaGeral)
 {
     for (const Saida saida : {Saida::Ok, Saida::DuploClique, Saida::Fechar}) {
         FrmConsultaGeral dlg(p.ctx, "tabAnexo13BaseLegal", "13B", "Consulta - Base Legal");
-        QTableWidget* grade = abre(dlg, saida == Saida::Ok ? "consulta_geral" : nullptr);
+        Mostra(dlg, saida == Saida::Ok ? "consulta_geral" : "");
+        auto* grade = Filho<QTableWidget>(dlg, "Grid");
         EXPECT_EQ(dlg.windowTitle(), "Consulta - Base Legal");
         EXPECT_EQ(cabecalhos(grade), QStringList({"Código", "Descrição"}));
         ASSERT_EQ(grade->rowCount(), 25);   // the filter reaches the look-up
@@ -87,7 +71,7 @@ TEST_F(TelasConsulta, ConsultaGeral)
     }
     EXPECT_TRUE(p.ui.mensagens.isEmpty());
     FrmConsultaGeral inexistente(p.ctx, "tabQueNaoExiste", {}, "Consulta");
-    EXPECT_EQ(inexistente.findChild<QTableWidget*>("Grid")->rowCount(), 0);
+    EXPECT_EQ(Filho<QTableWidget>(inexistente, "Grid")->rowCount(), 0);
     ASSERT_EQ(p.ui.mensagens.size(), 1);
     EXPECT_TRUE(p.ui.ultimo().startsWith("Erro ao carregar a consulta."));
 }
@@ -96,21 +80,22 @@ TEST_F(TelasConsulta, LocalizaCidade)
 {
     for (const Saida saida : {Saida::Ok, Saida::DuploClique, Saida::Esc}) {
         FrmLocalizaCidade dlg(p.ctx);
-        QTableWidget* grade = abre(dlg, saida == Saida::Ok ? "localiza_cidade" : nullptr);
+        Mostra(dlg, saida == Saida::Ok ? "localiza_cidade" : "");
+        auto* grade = Filho<QTableWidget>(dlg, "Grid");
         EXPECT_EQ(dlg.windowTitle(), "Localizar Cidade");
         EXPECT_EQ(cabecalhos(grade), QStringList({"Código da Cidade", "Cidade"}));
         EXPECT_EQ(grade->rowCount(), 4);
         // Enter in the name box searches and the dialog stays; Novo clears the search.
-        auto* nome = dlg.findChild<QLineEdit*>("txtNome");
+        auto* nome = Filho(dlg, "txtNome");
         QTest::keyClicks(nome, "nova");
         QTest::keyClick(nome, Qt::Key_Return);
         EXPECT_TRUE(dlg.isVisible());
         EXPECT_EQ(grade->rowCount(), 2);
-        dlg.findChild<QPushButton*>("cmdNovo")->click();
+        Clica(dlg, "cmdNovo");
         EXPECT_TRUE(nome->text().isEmpty());
         EXPECT_EQ(grade->rowCount(), 4);
         nome->setText("VILA");
-        dlg.findChild<QPushButton*>("cmdPesquisar")->click();
+        Clica(dlg, "cmdPesquisar");
         ASSERT_EQ(grade->rowCount(), 1);
         sai(dlg, grade, 0, saida);
         EXPECT_FALSE(dlg.isVisible());

@@ -1,0 +1,70 @@
+#pragma once
+// Helpers of the screen tests (header only: the other test programs do not link the widgets).
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+// Saves a picture of a screen when LUMO_CAPTURAS names a folder (to look at the screens as a
+// user would); does nothing otherwise.
+inline void Captura(QWidget* tela, const QString& nome)
+{
+    const QString pasta = qEnvironmentVariable("LUMO_CAPTURAS");
+    if (pasta.isEmpty())
+        return;
+    QDir().mkpath(pasta);
+    tela->grab().save(QDir(pasta).filePath(nome + QStringLiteral(".png")));
+}
+
+// Shows a screen and waits until it is the active window, as the user meets it.
+inline void Mostra(QWidget& tela, const QString& captura = {})
+{
+    tela.show();
+    QApplication::setActiveWindow(&tela);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&tela)) << tela.objectName().toStdString();
+    if (!captura.isEmpty())
+        Captura(&tela, captura);
+}
+
+template <typename T = QLineEdit>
+T* Filho(QWidget& tela, const char* nome)
+{
+    T* c = tela.findChild<T*>(QString::fromLatin1(nome));
+    EXPECT_NE(c, nullptr) << nome;
+    return c;
+}
+
+// Presses a named button: with the mouse when it is on screen, so that focus leaves the field.
+inline void Clica(QWidget& tela, const char* botao)
+{
+    if (auto* b = Filho<QPushButton>(tela, botao); b && b->isVisible())
+        QTest::mouseClick(b, Qt::LeftButton);
+    else if (b)
+        b->click();
+}
+
+inline void Digita(QWidget& tela, const char* campo, const QString& texto, bool enter = true)
+{
+    QTest::keyClicks(Filho(tela, campo), texto);
+    if (enter)
+        QTest::keyClick(Filho(tela, campo), Qt::Key_Return);
+}
+
+// Runs `faz` on the modal window (of class T) that the next call opens; `viu` tells it opened.
+template <typename T = QWidget, typename F>
+void NoModal(F faz, bool* viu = nullptr)
+{
+    QTimer::singleShot(0, [=] {
+        auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
+        ASSERT_NE(m, nullptr);
+        if (viu)
+            *viu = true;
+        faz(m);
+    });
+}
