@@ -1,6 +1,7 @@
 #include "admin/Backup.h"
 #include "core/Contexto.h"
 #include "core/Inicio.h"
+#include "core/Trava.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,6 +85,9 @@ bool NomeBackupValido(Interacao& ui, const QString& caminho)
 
 bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao)
 {
+    const TravaExclusiva trava(ctx.pastaDoOrgao()); // nobody else works on the body meanwhile
+    if (!trava.tomada(ctx.interacao()))
+        return false;
     Interacao& ui = ctx.interacao();
     if (!NomeBackupValido(ui, destino))
         return false;
@@ -135,6 +139,9 @@ bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao)
 
 bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situacao)
 {
+    const TravaExclusiva trava(ctx.pastaDoOrgao()); // nobody else works on the body meanwhile
+    if (!trava.tomada(ctx.interacao()))
+        return false;
     Interacao& ui = ctx.interacao();
     if (QFileInfo(arquivo).fileName().compare(NomeArquivoBackup, Qt::CaseInsensitive) != 0 || !QFileInfo(arquivo).isFile()) {
         MostraAviso(ui, QStringLiteral("Arquivo Inválido."));

@@ -1,4 +1,5 @@
 #include "admin/Orgaos.h"
+#include "core/Trava.h"
 #include "admin/Periodos.h"
 #include "core/Contexto.h"
 
@@ -44,6 +45,9 @@ bool CopiaArquivos(const QString& origem, const QString& destino)
 
 QString ConfiguraOrgao(const QString& pastaPrograma, const Banco& config, const QString& siglaLrf)
 {
+    // Checked and recorded in one write transaction: two programs adding the same body at once
+    // cannot both pass the check.
+    Transacao t(config);
     QSqlQuery q = config.executa(QStringLiteral("SELECT Codigo, nome FROM Orgaos WHERE sigla_lrf = ?"), {siglaLrf});
     if (!q.next())
         throw ErroBanco({QStringLiteral("ConfiguraOrgao"), 0, QStringLiteral("Órgão não encontrado: ") + siglaLrf});
@@ -60,6 +64,7 @@ QString ConfiguraOrgao(const QString& pastaPrograma, const Banco& config, const 
     if (!CopiaArquivos(modelo, destino))
         throw ErroBanco({QStringLiteral("CopiaArquivos"), 0, QStringLiteral("Operação de cópia falhou.")});
     config.executa(QStringLiteral("INSERT INTO OrgaosCad (Codigo_Lrf, Pasta_Dados) VALUES (?, ?)"), {siglaLrf, pasta});
+    t.confirma();
     return pasta;
 }
 
@@ -73,6 +78,7 @@ void EscolheOrgao(Contexto& ctx, const OrgaoConhecido& orgao)
 void AbreOrgaoNovo(Contexto& ctx, const OrgaoConhecido& orgao)
 {
     EscolheOrgao(ctx, orgao);
+    SeguraOrgao(ctx.pastaDoOrgao());
     ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
     AplicaPadroesPrimeiraAbertura(ctx);
 }

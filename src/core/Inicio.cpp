@@ -1,5 +1,6 @@
 #include "core/Inicio.h"
 #include "core/Contexto.h"
+#include "core/Trava.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,6 +66,12 @@ Abertura AbreBancos(Contexto& ctx, const std::function<void(Contexto&)>& escolhe
         }
         if (ctx.PastaDados.trimmed().isEmpty())
             return Abertura::Abandonada;
+        try {
+            SeguraOrgao(ctx.pastaDoOrgao());
+        } catch (const ErroBanco& e) {
+            MostraAviso(ctx.interacao(), e.falha().descricao);
+            return Abertura::Abandonada;
+        }
         ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
         return Abertura::Aberta;
     } catch (const ErroBanco&) {
