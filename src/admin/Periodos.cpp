@@ -29,6 +29,26 @@ bool existeAberto(const Banco& b)
     return b.existe(QStringLiteral("SELECT 1 FROM tabControleMovimento WHERE NOT Situacao = 'FECHADO'"));
 }
 
+// The period after the latest one of the exercise; empty when the six are there.
+QString proximoPeriodo(const Banco& b)
+{
+    QString maior = b.valor(QStringLiteral("SELECT MAX(BimReferencia) AS Bimestre FROM tabControleMovimento")).toString();
+    if (maior.isEmpty() || maior.left(4) != AnoExercicio)
+        maior = AnoExercicio + QStringLiteral("00");
+    const int bimestre = maior.mid(4, 2).toInt();
+    return bimestre >= 6 ? QString() : AnoExercicio + QStringLiteral("%1").arg(bimestre + 1, 2, 10, QLatin1Char('0'));
+}
+
+const QString SeisBimestres = QStringLiteral("Impossível abrir novo bimestre, já existem 6 (seis) bimestres cadastrados");
+
+// A refusal found inside the write transaction, shown once the transaction is over so that no
+// message box keeps the database locked.
+struct Recusa {
+    QString titulo;
+    QString texto;
+    explicit operator bool() const { return !texto.isEmpty(); }
+};
+
 } // namespace
 
 QString PeriodoAberto(const Banco& b)
@@ -60,31 +80,35 @@ bool AbreNovoPeriodo(Contexto& ctx, const QDate& hoje)
     Interacao& ui = ctx.interacao();
     try {
         const Banco& b = ctx.BancoOrgao;
-        QString maior = b.valor(QStringLiteral("SELECT MAX(BimReferencia) AS Bimestre FROM tabControleMovimento")).toString();
-        if (maior.isEmpty() || maior.left(4) != AnoExercicio)
-            maior = AnoExercicio + QStringLiteral("00");
-        const int bimestre = maior.mid(4, 2).toInt();
-        if (bimestre >= 6) {
-            Avisa(ui, Interacao::Icone::Aviso, TituloMensagem,
-                  QStringLiteral("Impossível abrir novo bimestre, já existem 6 (seis) bimestres cadastrados"));
+        QString periodo = proximoPeriodo(b);
+        if (periodo.isEmpty()) {
+            Avisa(ui, Interacao::Icone::Aviso, TituloMensagem, SeisBimestres);
             return false;
         }
-        const QString periodo = AnoExercicio + QStringLiteral("%1").arg(bimestre + 1, 2, 10, QLatin1Char('0'));
         if (!ui.pergunta(QStringLiteral("Novo Movimento"),
                          QStringLiteral("Confirma abertura do novo movimento (") + PeriodoFormatado(periodo) + QStringLiteral(") ?")))
             return false;
-        if (existeAberto(b)) {
-            Avisa(ui, Interacao::Icone::Aviso, Erro,
-                  QStringLiteral("Impossível abrir novo movimento: \rExiste bimestre em Aberto. Após a confirmação dos dados, "
-                                 "feche-o, e então abra o novo movimento."));
-            return false;
-        }
+        // The checks are made again inside the write transaction: another program may have
+        // opened a period since the question.
+        Recusa recusa;
         {
             Transacao t(b);
-            b.executa(QStringLiteral("INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES (?, ?, 'ABERTO')"),
-                      {periodo, hoje.toString(Qt::ISODate)});
-            copiaResponsaveis(b, periodo);
-            t.confirma();
+            periodo = proximoPeriodo(b);
+            if (periodo.isEmpty())
+                recusa = {TituloMensagem, SeisBimestres};
+            else if (existeAberto(b))
+                recusa = {Erro, QStringLiteral("Impossível abrir novo movimento: \rExiste bimestre em Aberto. Após a confirmação dos dados, "
+                                               "feche-o, e então abra o novo movimento.")};
+            else {
+                b.executa(QStringLiteral("INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES (?, ?, 'ABERTO')"),
+                          {periodo, hoje.toString(Qt::ISODate)});
+                copiaResponsaveis(b, periodo);
+                t.confirma();
+            }
+        }
+        if (recusa) {
+            Avisa(ui, Interacao::Icone::Aviso, recusa.titulo, recusa.texto);
+            return false;
         }
         CarregaPeriodoAberto(ctx);
         Avisa(ui, Interacao::Icone::Informacao, TituloPrograma,
@@ -104,15 +128,24 @@ bool FechaPeriodo(Contexto& ctx, const QString& periodo, const QDate& hoje)
         if (!ui.pergunta(QStringLiteral("Fechar Movimento"),
                          QStringLiteral("Confirma fechamento do bimestre ") + PeriodoFormatado(periodo) + QStringLiteral(" ?")))
             return false;
-        const QVariant situacao = b.valor(QStringLiteral("SELECT Situacao FROM tabControleMovimento WHERE BimReferencia = ?"), {periodo});
-        if (!situacao.isValid())
-            return false;
-        if (situacao.toString() == QStringLiteral("FECHADO")) {
-            Avisa(ui, Interacao::Icone::Aviso, Erro, QStringLiteral("Impossível fechar: O movimento já se encontra fechado."));
+        Recusa recusa;
+        {
+            Transacao t(b);
+            const QVariant situacao = b.valor(QStringLiteral("SELECT Situacao FROM tabControleMovimento WHERE BimReferencia = ?"), {periodo});
+            if (!situacao.isValid())
+                return false;
+            if (situacao.toString() == QStringLiteral("FECHADO"))
+                recusa = {Erro, QStringLiteral("Impossível fechar: O movimento já se encontra fechado.")};
+            else {
+                b.executa(QStringLiteral("UPDATE tabControleMovimento SET Situacao = 'FECHADO', DataFechamento = ? WHERE BimReferencia = ?"),
+                          {hoje.toString(Qt::ISODate), periodo});
+                t.confirma();
+            }
+        }
+        if (recusa) {
+            Avisa(ui, Interacao::Icone::Aviso, recusa.titulo, recusa.texto);
             return false;
         }
-        b.executa(QStringLiteral("UPDATE tabControleMovimento SET Situacao = 'FECHADO', DataFechamento = ? WHERE BimReferencia = ?"),
-                  {hoje.toString(Qt::ISODate), periodo});
         CarregaPeriodoAberto(ctx);
         Avisa(ui, Interacao::Icone::Informacao, TituloPrograma, QStringLiteral("Fechamento efetuado com sucesso."));
         return true;
@@ -130,28 +163,29 @@ bool ReabrePeriodo(Contexto& ctx, const QString& periodo, const QString& motivo,
         if (!ui.pergunta(QStringLiteral("Reabrir Movimento"),
                          QStringLiteral("Confirma reabertura do bimestre ") + PeriodoFormatado(periodo) + QStringLiteral(" ?")))
             return false;
-        const QVariant situacao = b.valor(QStringLiteral("SELECT Situacao FROM tabControleMovimento WHERE BimReferencia = ?"), {periodo});
-        if (!situacao.isValid())
-            return false;
-        if (situacao.toString() != QStringLiteral("FECHADO")) {
-            Avisa(ui, Interacao::Icone::Aviso, Erro, QStringLiteral("Impossível reabrir: O movimento já se encontra aberto."));
-            return false;
-        }
-        if (motivo.trimmed().isEmpty()) {
-            Avisa(ui, Interacao::Icone::Aviso, Erro, QStringLiteral("Impossível reabrir: O motivo de reabertura deve ser informado."));
-            return false;
-        }
-        if (existeAberto(b)) {
-            Avisa(ui, Interacao::Icone::Aviso, Erro, QStringLiteral("Impossível reabrir: Já existe movimento em aberto."));
-            return false;
-        }
+        Recusa recusa;
         {
             Transacao t(b);
-            b.executa(QStringLiteral("UPDATE tabControleMovimento SET Situacao = 'REABERTO', DataReabertura = ?, "
-                                     "DataFechamento = NULL, MotivoReabertura = ? WHERE BimReferencia = ?"),
-                      {hoje.toString(Qt::ISODate), motivo, periodo});
-            copiaResponsaveis(b, periodo);
-            t.confirma();
+            const QVariant situacao = b.valor(QStringLiteral("SELECT Situacao FROM tabControleMovimento WHERE BimReferencia = ?"), {periodo});
+            if (!situacao.isValid())
+                return false;
+            if (situacao.toString() != QStringLiteral("FECHADO"))
+                recusa = {Erro, QStringLiteral("Impossível reabrir: O movimento já se encontra aberto.")};
+            else if (motivo.trimmed().isEmpty())
+                recusa = {Erro, QStringLiteral("Impossível reabrir: O motivo de reabertura deve ser informado.")};
+            else if (existeAberto(b))
+                recusa = {Erro, QStringLiteral("Impossível reabrir: Já existe movimento em aberto.")};
+            else {
+                b.executa(QStringLiteral("UPDATE tabControleMovimento SET Situacao = 'REABERTO', DataReabertura = ?, "
+                                         "DataFechamento = NULL, MotivoReabertura = ? WHERE BimReferencia = ?"),
+                          {hoje.toString(Qt::ISODate), motivo, periodo});
+                copiaResponsaveis(b, periodo);
+                t.confirma();
+            }
+        }
+        if (recusa) {
+            Avisa(ui, Interacao::Icone::Aviso, recusa.titulo, recusa.texto);
+            return false;
         }
         CarregaPeriodoAberto(ctx);
         Avisa(ui, Interacao::Icone::Informacao, TituloPrograma,

@@ -114,29 +114,37 @@ GravacaoUsuario GravaUsuario(Contexto& ctx, const DadosUsuario& dados)
         // The sign-in looks a user up by name: two users of the same name would be ambiguous.
         // (A null text would bind as NULL, and "Codigo <> NULL" holds for no row.)
         const QString proprio = novo ? QStringLiteral("") : dados.codigo;
-        if (banco.existe(QStringLiteral("SELECT 1 FROM tabUsuarios WHERE Username = ? AND Codigo <> ?"),
-                         {username, proprio})) {
-            recusa(ctx, ImpossivelGravar + QStringLiteral("Já existe um Usuário com a identificação '") + username
-                            + QStringLiteral("'."));
-            r.campo = CampoUsuario::Username;
-            return r;
-        }
         const auto digest = CodificaSenha(dados.senha);
         if (!digest) {
             MostraErro(ctx.interacao(), QStringLiteral("Erro ao tentar gravar o usuário."), SenhaSemDigest);
             r.campo = CampoUsuario::Senha;
             return r;
         }
-        if (novo) {
-            r.codigo = ProximoCodigoUsuario(banco);
-            banco.executa(QStringLiteral("INSERT INTO tabUsuarios (Nome, Username, Senha, Codigo_tabGrupos, Codigo) "
-                                         "VALUES (?, ?, ?, ?, ?)"),
-                          {dados.nome, username, *digest, dados.codigoGrupo, r.codigo});
-        } else {
-            r.codigo = dados.codigo;
-            banco.executa(QStringLiteral("UPDATE tabUsuarios SET Nome = ?, Username = ?, Senha = ?, "
-                                         "Codigo_tabGrupos = ? WHERE Codigo = ?"),
-                          {dados.nome, username, *digest, dados.codigoGrupo, r.codigo});
+        // The name check, the next code and the write in one write transaction, so another
+        // program cannot record the same name (or code) in between.
+        bool repetido = false;
+        {
+            Transacao t(banco);
+            repetido = banco.existe(QStringLiteral("SELECT 1 FROM tabUsuarios WHERE Username = ? AND Codigo <> ?"),
+                                    {username, proprio});
+            if (!repetido && novo) {
+                r.codigo = ProximoCodigoUsuario(banco);
+                banco.executa(QStringLiteral("INSERT INTO tabUsuarios (Nome, Username, Senha, Codigo_tabGrupos, Codigo) "
+                                             "VALUES (?, ?, ?, ?, ?)"),
+                              {dados.nome, username, *digest, dados.codigoGrupo, r.codigo});
+            } else if (!repetido) {
+                r.codigo = dados.codigo;
+                banco.executa(QStringLiteral("UPDATE tabUsuarios SET Nome = ?, Username = ?, Senha = ?, "
+                                             "Codigo_tabGrupos = ? WHERE Codigo = ?"),
+                              {dados.nome, username, *digest, dados.codigoGrupo, r.codigo});
+            }
+            t.confirma();
+        }
+        if (repetido) {
+            recusa(ctx, ImpossivelGravar + QStringLiteral("Já existe um Usuário com a identificação '") + username
+                            + QStringLiteral("'."));
+            r.campo = CampoUsuario::Username;
+            return r;
         }
     } catch (const ErroBanco& e) {
         MostraErro(ctx.interacao(), QStringLiteral("Erro ao tentar gravar o usuário."), e.falha());
@@ -248,6 +256,7 @@ GravacaoGrupo GravaGrupo(Contexto& ctx, const DadosGrupo& dados)
     }
     try {
         const Banco& banco = ctx.BancoOrgao;
+        Transacao t(banco); // the next code and the insert together
         if (dados.codigo.isEmpty()) {
             r.codigo = ProximoCodigoGrupo(banco);
             banco.executa(QStringLiteral("INSERT INTO tabGrupos (Descricao, Permissoes, Codigo) VALUES (?, ?, ?)"),
@@ -257,6 +266,7 @@ GravacaoGrupo GravaGrupo(Contexto& ctx, const DadosGrupo& dados)
             banco.executa(QStringLiteral("UPDATE tabGrupos SET Descricao = ?, Permissoes = ? WHERE Codigo = ?"),
                           {dados.descricao, permissoes, r.codigo});
         }
+        t.confirma();
     } catch (const ErroBanco& e) {
         MostraErro(ctx.interacao(), QStringLiteral("Erro ao tentar gravar o grupo."), e.falha());
         r.codigo.clear();

@@ -1,8 +1,13 @@
 #include "admin/Periodos.h"
 #include "comum/BancoTeste.h"
+#include "comum/InteracaoRoteiro.h"
 #include "core/Inicio.h"
 
 #include <gtest/gtest.h>
+#include <chrono>
+#include <functional>
+#include <future>
+#include <thread>
 
 namespace {
 struct Periodos : ::testing::Test {
@@ -121,4 +126,76 @@ TEST_F(Periodos, FecharEReabrir)
     EXPECT_EQ(lista[1].MotivoReabertura, "erro no anexo 14");
     EXPECT_FALSE(lista[1].DataFechamento.isValid());
     EXPECT_EQ(DataParaTela(lista[1].DataReabertura), "14/05/2012");
+}
+
+// Another program writes while a rule runs: the rule's check and write are one write
+// transaction, so it waits for the other writer, sees what it recorded and refuses with its own
+// message (never a constraint error), whether the other program acted while the question was
+// on screen or held its write across the rule's start.
+TEST_F(Periodos, OutroProgramaAoMesmoTempo)
+{
+    const QString arquivo = p.ctx.BancoOrgao.caminho();
+    auto outro = [&](const QString& sql) { Banco::abre(arquivo).executa(sql); };
+    struct Caso {
+        const char* antes;     // the body before the rule
+        const char* durante;   // what the other program records while the question is shown
+        std::function<bool()> regra;
+        const char* texto;
+        const char* abertos;   // periods left not closed
+    } casos[] = {
+        {"", "INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES ('201201', '2012-01-02', 'ABERTO')",
+         [&] { return AbreNovoPeriodo(p.ctx, hoje); },
+         "Impossível abrir novo movimento: \rExiste bimestre em Aberto. Após a confirmação dos dados, feche-o, e então abra o novo movimento.",
+         "201201"},
+        {"201201", "UPDATE tabControleMovimento SET Situacao = 'FECHADO'", [&] { return FechaPeriodo(p.ctx, "201201", hoje); },
+         "Impossível fechar: O movimento já se encontra fechado.", ""},
+        {"201202", "INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES ('201203', '2012-01-02', 'ABERTO')",
+         [&] { return ReabrePeriodo(p.ctx, "201201", "erro", hoje); }, "Impossível reabrir: Já existe movimento em aberto.", "201203"},
+    };
+    struct Hook : InteracaoRoteiro {
+        std::function<void()> aoPerguntar;
+        using Interacao::pergunta;
+        bool pergunta(const QString& t, const QString& x, Padrao d) override
+        {
+            if (aoPerguntar)
+                aoPerguntar();
+            return InteracaoRoteiro::pergunta(t, x, d);
+        }
+    } ui;
+    p.ctx.ui = &ui;
+    for (const Caso& c : casos) {
+        p.ctx.BancoOrgao.executa("DELETE FROM tabControleMovimento");
+        if (*c.antes)
+            insere("201201", "FECHADO");
+        if (QString(c.antes) == "201201")
+            p.ctx.BancoOrgao.executa("UPDATE tabControleMovimento SET Situacao = 'ABERTO'");
+        if (QString(c.antes) == "201202")
+            insere("201202", "FECHADO");
+        ui.aoPerguntar = [&] { outro(c.durante); };
+        ui.respostas = {true};
+        EXPECT_FALSE(c.regra()) << c.texto;
+        EXPECT_EQ(ui.ultimo(), QString::fromUtf8(c.texto));
+        EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT group_concat(BimReferencia) FROM tabControleMovimento WHERE Situacao <> 'FECHADO'")
+                      .toString(),
+                  c.abertos);
+    }
+
+    // The other program holds its write across the rule's start: the rule waits for it.
+    p.ctx.BancoOrgao.executa("DELETE FROM tabControleMovimento");
+    ui.aoPerguntar = nullptr;
+    std::promise<void> gravando;
+    std::thread outroPrograma([&] {
+        Banco b = Banco::abre(arquivo);
+        Transacao t(b);
+        b.executa("INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES ('201201', '2012-01-02', 'ABERTO')");
+        gravando.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        t.confirma();
+    });
+    gravando.get_future().wait();
+    ui.respostas = {true};
+    EXPECT_FALSE(AbreNovoPeriodo(p.ctx, hoje));
+    outroPrograma.join();
+    EXPECT_TRUE(ui.ultimo().startsWith("Impossível abrir novo movimento: ")) << ui.ultimo().toStdString();
+    EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT count(*) FROM tabControleMovimento").toInt(), 1);
 }
