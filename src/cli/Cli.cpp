@@ -2,6 +2,7 @@
 #include "admin/Orgaos.h"
 #include "core/Inicio.h"
 #include "core/Seguranca.h"
+#include "core/Trava.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,6 +58,7 @@ void InteracaoCli::mensagem(Icone icone, const QString&, const QString& texto)
         Escreve(t);
     } else {
         houveErro = true;
+        houveFalha = houveFalha || icone == Icone::Critico;
         EscreveErro(t);
     }
 }
@@ -101,17 +103,30 @@ void InteracaoCli::progressoTermina()
     ultimoPercentual_ = -1;
 }
 
+bool BancoDeConfiguracao(const QString& caminho)
+{
+    try {
+        const Banco b = Banco::abre(caminho);
+        return b.tabelaExiste(QStringLiteral("Orgaos")) && b.tabelaExiste(QStringLiteral("OrgaosCad"));
+    } catch (const ErroBanco&) {
+        return false;
+    }
+}
+
 int Sessao::abreConfig()
 {
     const QString config = ArquivoNaPasta(ctx.pastaPrograma, QStringLiteral("data.mdb"));
-    try {
-        ctx.BancoConfig = Banco::abre(config);
-    } catch (const ErroBanco&) {
-        EscreveErro(QStringLiteral("Ocorreu um erro na abertura do banco de dados.\n") + config
-                    + QStringLiteral(" não é um banco de configuração (use 'instalar')."));
-        return ErroUso;
+    // An empty file opens as an empty database: the tables tell a configuration database.
+    if (BancoDeConfiguracao(config)) {
+        try {
+            ctx.BancoConfig = Banco::abre(config);
+            return Ok;
+        } catch (const ErroBanco&) {
+        }
     }
-    return Ok;
+    EscreveErro(QStringLiteral("Ocorreu um erro na abertura do banco de dados.\n") + config
+                + QStringLiteral(" não é um banco de configuração (use 'instalar')."));
+    return ErroUso;
 }
 
 namespace {
@@ -132,6 +147,16 @@ QString pedeSenha()
     tcsetattr(STDIN_FILENO, TCSANOW, &antes);
     std::fputc('\n', stderr);
     return senha;
+}
+// A damaged body database is told before any command runs on it, not midway.
+void verificaBancoOrgao(const Banco& b)
+{
+    if (b.valor(QStringLiteral("PRAGMA quick_check")).toString() != QStringLiteral("ok"))
+        throw ErroBanco({QStringLiteral("Banco"), 11, QStringLiteral("O arquivo do banco de dados está danificado.")});
+    for (const char* tabela : {"tabChave", "tabControleMovimento", "tabUsuarios", "tabGrupos"})
+        if (!b.tabelaExiste(QString::fromLatin1(tabela)))
+            throw ErroBanco({QStringLiteral("Banco"), 11,
+                             QStringLiteral("O banco de dados do órgão está incompleto (falta a tabela %1).").arg(QString::fromLatin1(tabela))});
 }
 } // namespace
 
@@ -157,14 +182,17 @@ int Sessao::entra()
         EscolheOrgao(ctx, *escolhido);
         if (configurados.size() == 1)
             ctx.PastaOrgao.clear(); // taken automatically, as at start-up
+        SeguraOrgao(ctx.pastaDoOrgao());
         ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
+        verificaBancoOrgao(ctx.BancoOrgao);
         CarregaPeriodoAberto(ctx);
         if (opcoes.usuario.isEmpty()) {
             EscreveErro(QStringLiteral("Por favor informe sua identificação de usuário. (use --usuario)"));
             return ErroUso;
         }
         const ResultadoLogin r = Identifica(ctx, opcoes.usuario.toUpper(), pedeSenha());
-        return r == ResultadoLogin::Aceito ? Ok : Recusado;
+        // A sign-in that could not read the users is a database error, not a refusal.
+        return r == ResultadoLogin::Aceito ? Ok : r == ResultadoLogin::Falhou ? ErroUso : Recusado;
     } catch (const ErroBanco& e) {
         EscreveErro(QStringLiteral("Ocorreu um erro na abertura do banco de dados."));
         return FalhaBanco(e);

@@ -35,6 +35,7 @@ public:
     bool progressoAvanca(qint64 feito) override;
     void progressoTermina() override;
     bool houveErro = false;
+    bool houveFalha = false; // an error box (a database or file failure) was shown
 
 private:
     int resposta_;
@@ -77,6 +78,8 @@ void EscreveErro(const QString& texto);
 int Uso(const Sessao& s, const QString& texto);
 // Reports a database failure; returns ErroUso.
 int FalhaBanco(const ErroBanco& e);
+// Whether the file opens as a configuration database (data.mdb) with its body tables.
+bool BancoDeConfiguracao(const QString& caminho);
 // The template folder of the build next to this program.
 QString PastaModelo();
 

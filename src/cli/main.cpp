@@ -69,7 +69,9 @@ static int executa(int argc, char** argv)
     for (const Comando& c : Comandos())
         if (c.nome == o.comando) {
             Sessao s(o);
-            return c.executa(s);
+            const int r = c.executa(s);
+            // A rule that met a database failure showed its error box and said no: exit 2.
+            return r == Recusado && s.ui.houveFalha ? ErroUso : r;
         }
     EscreveErro(QStringLiteral("Comando desconhecido: ") + o.comando);
     ajuda();

@@ -1,4 +1,9 @@
+#include "core/Banco.h"
+
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -77,4 +82,64 @@ TEST(Cli, UsoErrado)
     const auto r = roda({"--programa", dir.path(), "--usuario", "ADMIN", "situacao"}, "admin");
     EXPECT_EQ(r.saida, 2);
     EXPECT_TRUE(r.err.contains("Ocorreu um erro na abertura do banco de dados."));
+}
+
+// A damaged or foreign database never aborts: a Portuguese message and exit 2, and none of the
+// database engine's English notices on the terminal.
+TEST(Cli, BancoDanificado)
+{
+    auto corrompe = [](const QString& arquivo) {
+        QFile f(arquivo);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(100); // the schema's page
+        f.write(QByteArray(2000, '\x5a'));
+    };
+    auto esvazia = [](const QString& arquivo) { QFile f(arquivo); ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)); };
+    auto escreve = [](const QString& arquivo) { QFile f(arquivo); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); f.write("isto não é um banco"); };
+    auto apaga = [](const char* tabela) {
+        return [tabela](const QString& arquivo) { Banco::abre(arquivo).executa(QStringLiteral("DROP TABLE ") + tabela); };
+    };
+    const struct {
+        const char* nome;
+        bool configuracao; // data.mdb (else the body's database)
+        std::function<void(const QString&)> dano;
+        const char* mensagem;
+    } casos[] = {
+        {"data.mdb vazio", true, esvazia, "não é um banco de configuração"},
+        {"data.mdb de texto", true, escreve, "não é um banco de configuração"},
+        {"data.mdb sem OrgaosCad", true, apaga("OrgaosCad"), "não é um banco de configuração"},
+        {"sem tabGrupos", false, apaga("tabGrupos"), "Erro"},
+        {"sem tabUsuarios", false, apaga("tabUsuarios"), "Erro"},
+        {"Lumo.mdb vazio", false, esvazia, "Erro"},
+        {"Lumo.mdb danificado", false, corrompe, "Erro"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        QTemporaryDir dir;
+        const QString prog = dir.filePath("programa");
+        ASSERT_EQ(roda({"--programa", prog, "instalar"}).saida, 0);
+        ASSERT_EQ(roda({"--programa", prog, "orgao", "adicionar", "P001"}).saida, 0);
+        QString corpo;
+        for (const QFileInfo& f : QDir(prog).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (f.fileName() != "data" && QFile::exists(f.filePath() + "/Lumo.mdb"))
+                corpo = f.filePath() + "/Lumo.mdb";
+        ASSERT_FALSE(corpo.isEmpty());
+        c.dano(c.configuracao ? prog + "/data.mdb" : corpo);
+        for (const QStringList& comando : {QStringList{"situacao"}, QStringList{"periodo", "abrir"}}) {
+            const auto r = roda(QStringList{"--programa", prog, "--orgao", "P001", "--usuario", "ADMIN", "--sim"} + comando, "admin");
+            EXPECT_EQ(r.saida, 2) << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.mensagem))) << r.err.toStdString();
+            EXPECT_FALSE(r.err.contains("QSql") || r.err.contains("Unable") || r.err.contains("QObject")) << r.err.toStdString();
+        }
+        if (c.configuracao) {
+            // instalar says so and makes data.mdb anew only when asked.
+            auto r = roda({"--programa", prog, "instalar"});
+            EXPECT_EQ(r.saida, 2);
+            EXPECT_TRUE(r.err.contains("está vazio ou não é um banco de configuração do Lumo.")) << r.err.toStdString();
+            r = roda({"--programa", prog, "--sim", "instalar"});
+            EXPECT_EQ(r.saida, 0) << r.err.toStdString();
+            EXPECT_TRUE(QFile::exists(prog + "/data.mdb.danificado"));
+            EXPECT_EQ(roda({"--programa", prog, "orgao", "listar"}).saida, 0);
+        }
+    }
 }

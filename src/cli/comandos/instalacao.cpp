@@ -4,6 +4,8 @@
 #include "core/Inicio.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace cli {
 namespace {
@@ -13,6 +15,20 @@ int instalar(Sessao& s)
     if (!s.opcoes.argumentos.isEmpty())
         return Uso(s, QStringLiteral("O comando instalar não recebe argumentos."));
     try {
+        // An empty or foreign data.mdb is set aside and made anew only when asked.
+        const QString config = ArquivoNaPasta(s.ctx.pastaPrograma, QStringLiteral("data.mdb"));
+        if (QFileInfo::exists(config) && !BancoDeConfiguracao(config)) {
+            EscreveErro(QStringLiteral("O arquivo ") + config + QStringLiteral(" está vazio ou não é um banco de configuração do Lumo."));
+            if (!s.ui.pergunta(QStringLiteral("Instalar"), QStringLiteral("Deseja recriá-lo a partir do modelo? O arquivo atual será guardado como data.mdb.danificado."),
+                               Interacao::Padrao::Nao))
+                return ErroUso;
+            const QString guardado = config + QStringLiteral(".danificado");
+            QFile::remove(guardado);
+            if (!QFile::rename(config, guardado)) {
+                EscreveErro(QStringLiteral("Não foi possível renomear ") + config);
+                return ErroUso;
+            }
+        }
         const QStringList feito = InstalaPrograma(PastaModelo(), s.ctx.pastaPrograma);
         if (feito.isEmpty())
             Escreve(QStringLiteral("A pasta ") + s.ctx.pastaPrograma + QStringLiteral(" já é uma pasta do programa; nada foi alterado."));
