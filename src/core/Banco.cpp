@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <atomic>
+#include <optional>
 
 ErroBanco::ErroBanco(Falha f) : std::runtime_error(f.descricao.toStdString()), falha_(std::move(f)) {}
 
@@ -45,21 +46,25 @@ Banco Banco::conecta(const QString& caminho, bool criar)
     Banco b;
     b.conexao_ = QStringLiteral("lumo-%1").arg(++contador);
     b.caminho_ = caminho;
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), b.conexao_);
-    db.setDatabaseName(caminho);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!db.open()) {
-        const Falha f = falhaDe(db.lastError(), QStringLiteral("Banco"));
-        b.fecha();
-        throw ErroBanco(f);
+    std::optional<Falha> falha;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), b.conexao_);
+        db.setDatabaseName(caminho);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            falha = falhaDe(db.lastError(), QStringLiteral("Banco"));
+        } else {
+            // A file that is not a database fails here rather than at the first real query.
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+                falha = falhaDe(q.lastError(), QStringLiteral("Banco"));
+        }
     }
-    // A file that is not a database fails here rather than at the first real query.
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        const Falha f = falhaDe(q.lastError(), QStringLiteral("Banco"));
-        q = QSqlQuery();
+    // The connection is removed only once no handle of it is left, or Qt complains that it is
+    // still in use.
+    if (falha) {
         b.fecha();
-        throw ErroBanco(f);
+        throw ErroBanco(*falha);
     }
     return b;
 }

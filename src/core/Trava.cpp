@@ -180,6 +180,6 @@ TravaExclusiva::~TravaExclusiva()
 bool TravaExclusiva::tomada(Interacao& ui) const
 {
     if (!tomada_)
-        MostraAviso(ui, motivo_);
+        Avisa(ui, Interacao::Icone::Aviso, TituloMensagem, motivo_);
     return tomada_;
 }

@@ -31,7 +31,7 @@ public:
     bool tomada() const { return tomada_; }
     // Why it was refused (empty when taken).
     QString motivo() const { return motivo_; }
-    // Whether it was taken; otherwise shows the reason as a warning.
+    // Whether it was taken; otherwise shows the reason in a warning box.
     bool tomada(Interacao& ui) const;
 
 private:

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
 namespace {
 struct Resultado {
@@ -142,4 +143,29 @@ TEST(Cli, BancoDanificado)
             EXPECT_EQ(roda({"--programa", prog, "orgao", "listar"}).saida, 0);
         }
     }
+}
+
+// A restore never replaces the database under a program that has the body open: it waits a
+// few seconds for it and then gives up with a message.
+TEST(Cli, RestauracaoComOrgaoAbertoEmOutroPrograma)
+{
+    QTemporaryDir dir;
+    const QString prog = dir.filePath("programa");
+    ASSERT_EQ(roda({"--programa", prog, "instalar"}).saida, 0);
+    ASSERT_EQ(roda({"--programa", prog, "orgao", "adicionar", "P001"}).saida, 0);
+    QString pasta;
+    for (const QFileInfo& f : QDir(prog).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (f.fileName() != "data" && QFile::exists(f.filePath() + "/Lumo.mdb"))
+            pasta = f.filePath();
+    QFile trava(pasta + "/lumo.trava");
+    ASSERT_TRUE(trava.open(QIODevice::ReadWrite));
+    ASSERT_EQ(::flock(trava.handle(), LOCK_SH | LOCK_NB), 0); // the desktop program has it open
+    const QByteArray antes = [&] { QFile f(pasta + "/Lumo.mdb"); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const auto r = roda({"--programa", prog, "--usuario", "ADMIN", "restaurar", dir.filePath("BackupLumo.lrf")}, "admin");
+    EXPECT_EQ(r.saida, 1);
+    EXPECT_TRUE(r.err.contains("O órgão está aberto em outro programa do Lumo. Feche-o antes de fazer o backup/restauração."))
+        << r.err.toStdString();
+    QFile f(pasta + "/Lumo.mdb");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), antes);
 }

@@ -89,3 +89,22 @@ TEST(Trava, ExclusivaDeQuemJaCompartilha)
     EXPECT_TRUE(outro.toma(LOCK_EX));
     EXPECT_TRUE(OrgaoSeguro().isEmpty());
 }
+
+// A file refused when it is opened leaves no connection behind that Qt would call still in use.
+TEST(Trava, BancoRecusadoSemAvisoDoQt)
+{
+    static QStringList avisos;
+    avisos.clear();
+    const QtMessageHandler anterior = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& t) { avisos << t; });
+    QTemporaryDir dir;
+    for (const QByteArray& conteudo : {QByteArray("isto não é um banco de dados, mas é longo o bastante para o cabeçalho"),
+                                       QByteArray(4096, '\0')}) {
+        QFile f(dir.filePath("x.mdb"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(conteudo);
+        f.close();
+        EXPECT_THROW(Banco::abre(f.fileName()), ErroBanco);
+    }
+    qInstallMessageHandler(anterior);
+    EXPECT_FALSE(avisos.join('\n').contains("still in use")) << avisos.join('\n').toStdString();
+}
