@@ -182,7 +182,12 @@ int Sessao::entra()
         EscolheOrgao(ctx, *escolhido);
         if (configurados.size() == 1)
             ctx.PastaOrgao.clear(); // taken automatically, as at start-up
-        SeguraOrgao(ctx.pastaDoOrgao());
+        try {
+            SeguraOrgao(ctx.pastaDoOrgao());
+        } catch (const ErroBanco& e) {
+            EscreveErro(e.falha().descricao); // a backup or restore elsewhere: only the reason
+            return ErroUso;
+        }
         ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
         verificaBancoOrgao(ctx.BancoOrgao);
         CarregaPeriodoAberto(ctx);
