@@ -8,6 +8,7 @@
 #include <functional>
 #include <future>
 #include <thread>
+#include <vector>
 
 namespace {
 struct Periodos : ::testing::Test {
@@ -137,19 +138,19 @@ TEST_F(Periodos, OutroProgramaAoMesmoTempo)
     const QString arquivo = p.ctx.BancoOrgao.caminho();
     auto outro = [&](const QString& sql) { Banco::abre(arquivo).executa(sql); };
     struct Caso {
-        const char* antes;     // the body before the rule
+        std::vector<std::pair<const char*, const char*>> antes; // the periods before the rule
         const char* durante;   // what the other program records while the question is shown
         std::function<bool()> regra;
         const char* texto;
         const char* abertos;   // periods left not closed
     } casos[] = {
-        {"", "INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES ('201201', '2012-01-02', 'ABERTO')",
+        {{}, "INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES ('201201', '2012-01-02', 'ABERTO')",
          [&] { return AbreNovoPeriodo(p.ctx, hoje); },
          "Impossível abrir novo movimento: \rExiste bimestre em Aberto. Após a confirmação dos dados, feche-o, e então abra o novo movimento.",
          "201201"},
-        {"201201", "UPDATE tabControleMovimento SET Situacao = 'FECHADO'", [&] { return FechaPeriodo(p.ctx, "201201", hoje); },
+        {{{"201201", "ABERTO"}}, "UPDATE tabControleMovimento SET Situacao = 'FECHADO'", [&] { return FechaPeriodo(p.ctx, "201201", hoje); },
          "Impossível fechar: O movimento já se encontra fechado.", ""},
-        {"201202", "INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES ('201203', '2012-01-02', 'ABERTO')",
+        {{{"201201", "FECHADO"}, {"201202", "FECHADO"}}, "INSERT INTO tabControleMovimento (BimReferencia, DataAbertura, Situacao) VALUES ('201203', '2012-01-02', 'ABERTO')",
          [&] { return ReabrePeriodo(p.ctx, "201201", "erro", hoje); }, "Impossível reabrir: Já existe movimento em aberto.", "201203"},
     };
     struct Hook : InteracaoRoteiro {
@@ -165,12 +166,8 @@ TEST_F(Periodos, OutroProgramaAoMesmoTempo)
     p.ctx.ui = &ui;
     for (const Caso& c : casos) {
         p.ctx.BancoOrgao.executa("DELETE FROM tabControleMovimento");
-        if (*c.antes)
-            insere("201201", "FECHADO");
-        if (QString(c.antes) == "201201")
-            p.ctx.BancoOrgao.executa("UPDATE tabControleMovimento SET Situacao = 'ABERTO'");
-        if (QString(c.antes) == "201202")
-            insere("201202", "FECHADO");
+        for (auto [periodo, situacao] : c.antes)
+            insere(periodo, situacao);
         ui.aoPerguntar = [&] { outro(c.durante); };
         ui.respostas = {true};
         EXPECT_FALSE(c.regra()) << c.texto;
