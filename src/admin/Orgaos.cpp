@@ -1,6 +1,7 @@
 #include "admin/Orgaos.h"
 #include "admin/Periodos.h"
 #include "core/Contexto.h"
+#include "core/Inicio.h"
 
 #include <QDate>
 #include <QDir>
@@ -68,6 +69,8 @@ void EscolheOrgao(Contexto& ctx, const OrgaoConhecido& orgao)
     ctx.PastaOrgao = orgao.pastaDados;
     ctx.PastaDados = u'\\' + orgao.pastaDados.trimmed() + u'\\';
     ctx.CodigoOrgao = orgao.siglaLrf;
+    // A chosen body is opened next (by the program or lumo-cli): its folder is put right first.
+    RecuperaPastaDoOrgao(ctx.pastaDoOrgao(), ctx.NomeBanco);
 }
 
 void AbreOrgaoNovo(Contexto& ctx, const OrgaoConhecido& orgao)

@@ -2,6 +2,7 @@
 #include "core/Contexto.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -41,6 +42,27 @@ bool IniciaProgramaSeparado(const QString& programa)
     return QProcess::startDetached(programa, {}, QFileInfo(programa).absolutePath());
 }
 
+void RecuperaPastaDoOrgao(const QString& pastaDoOrgao, const QString& nomeBanco)
+{
+    const QString banco = ArquivoNaPasta(pastaDoOrgao, nomeBanco);
+    const QString original = ArquivoNaPasta(pastaDoOrgao, QStringLiteral("lumoOri.mdb"));
+    if (!QFileInfo::exists(banco) && QFileInfo(original).isFile())
+        QFile::rename(original, banco);
+    // Without CaseSensitive the name filters ignore case, as the file names do elsewhere.
+    const QDir pasta(pastaDoOrgao);
+    const QStringList sobras = pasta.entryList({QStringLiteral("lumo2.mdb*"), QStringLiteral("lumoRestauracao.mdb*"),
+                                                QStringLiteral("BackupLumo.lrf.tmp*")},
+                                               QDir::Files | QDir::System | QDir::Hidden);
+    for (const QString& nome : sobras)
+        QFile::remove(pasta.filePath(nome));
+}
+
+Banco AbreBancoOrgao(Contexto& ctx)
+{
+    RecuperaPastaDoOrgao(ctx.pastaDoOrgao(), ctx.NomeBanco);
+    return Banco::abre(ctx.caminhoBancoOrgao());
+}
+
 Abertura AbreBancos(Contexto& ctx, const std::function<void(Contexto&)>& escolheOrgao)
 {
     try {
@@ -65,7 +87,7 @@ Abertura AbreBancos(Contexto& ctx, const std::function<void(Contexto&)>& escolhe
         }
         if (ctx.PastaDados.trimmed().isEmpty())
             return Abertura::Abandonada;
-        ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
+        ctx.BancoOrgao = AbreBancoOrgao(ctx);
         return Abertura::Aberta;
     } catch (const ErroBanco&) {
         return Abertura::Falhou;
