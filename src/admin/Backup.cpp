@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QSet>
 #include <map>
 
 namespace {
@@ -38,9 +37,13 @@ const QString ChavePastaBackup = QStringLiteral("Backup/UltimaPasta");
 
 const QString ArquivoRestauracao = QStringLiteral("lumoRestauracao.mdb");
 
-// Tables (by lower-case name) and their columns (lower case) of a database.
+// Tables and their columns of a database, by lower-case name (names ignore case in SQL).
+struct Tabela {
+    QString nome;
+    std::map<QString, QString> colunas;
+};
 struct Estrutura {
-    std::map<QString, std::pair<QString, QSet<QString>>> tabelas;
+    std::map<QString, Tabela> tabelas;
 };
 
 Estrutura estruturaDe(const Banco& b)
@@ -50,8 +53,8 @@ Estrutura estruturaDe(const Banco& b)
                                            "WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"));
     while (q.next()) {
         auto& t = e.tabelas[q.value(0).toString().toLower()];
-        t.first = q.value(0).toString();
-        t.second.insert(q.value(1).toString().toLower());
+        t.nome = q.value(0).toString();
+        t.colunas[q.value(1).toString().toLower()] = q.value(1).toString();
     }
     return e;
 }
@@ -65,14 +68,12 @@ QStringList faltas(const Estrutura& modelo, const Estrutura& restaurado)
     for (const auto& [chave, tabela] : modelo.tabelas) {
         const auto achada = restaurado.tabelas.find(chave);
         if (achada == restaurado.tabelas.end()) {
-            r << QStringLiteral("a tabela ") + tabela.first;
+            r << QStringLiteral("a tabela ") + tabela.nome;
             continue;
         }
-        QStringList colunas(tabela.second.begin(), tabela.second.end());
-        colunas.sort();
-        for (const QString& c : colunas)
-            if (!achada->second.second.contains(c))
-                r << QStringLiteral("a coluna ") + c + QStringLiteral(" da tabela ") + tabela.first;
+        for (const auto& [coluna, nome] : tabela.colunas)
+            if (!achada->second.colunas.count(coluna))
+                r << QStringLiteral("a coluna ") + nome + QStringLiteral(" da tabela ") + tabela.nome;
     }
     return r;
 }
