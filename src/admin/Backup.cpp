@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <filesystem>
+#include <map>
 
 namespace {
 
@@ -16,13 +16,6 @@ void informa(const Situacao& s, const QString& texto)
 {
     if (s)
         s(texto);
-}
-
-bool substitui(const QString& origem, const QString& destino)
-{
-    std::error_code erro;
-    std::filesystem::rename(QFile::encodeName(origem).constData(), QFile::encodeName(destino).constData(), erro);
-    return !erro;
 }
 
 // Reopens the body database after a backup or a restore; a failure is told, the work stays done.
@@ -43,34 +36,126 @@ QSettings preferencias(const Contexto& ctx)
 }
 const QString ChavePastaBackup = QStringLiteral("Backup/UltimaPasta");
 
+const QString ArquivoRestauracao = QStringLiteral("lumoRestauracao.mdb");
+
+// Tables and their columns of a database, by lower-case name (names ignore case in SQL).
+struct Tabela {
+    QString nome;
+    std::map<QString, QString> colunas;
+};
+struct Estrutura {
+    std::map<QString, Tabela> tabelas;
+};
+
+Estrutura estruturaDe(const Banco& b)
+{
+    Estrutura e;
+    QSqlQuery q = b.executa(QStringLiteral("SELECT m.name, c.name FROM sqlite_master m, pragma_table_info(m.name) c "
+                                           "WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"));
+    while (q.next()) {
+        auto& t = e.tabelas[q.value(0).toString().toLower()];
+        t.nome = q.value(0).toString();
+        t.colunas[q.value(1).toString().toLower()] = q.value(1).toString();
+    }
+    return e;
+}
+
+// What the restored database lacks of the structure the program gives a new body (its template
+// database; the active body's own when the template is missing). A newer revision's extra
+// tables and columns do not matter.
+QStringList faltas(const Estrutura& modelo, const Estrutura& restaurado)
+{
+    QStringList r;
+    for (const auto& [chave, tabela] : modelo.tabelas) {
+        const auto achada = restaurado.tabelas.find(chave);
+        if (achada == restaurado.tabelas.end()) {
+            r << QStringLiteral("a tabela ") + tabela.nome;
+            continue;
+        }
+        for (const auto& [coluna, nome] : tabela.colunas)
+            if (!achada->second.colunas.count(coluna))
+                r << QStringLiteral("a coluna ") + nome + QStringLiteral(" da tabela ") + tabela.nome;
+    }
+    return r;
+}
+
+Estrutura estruturaModelo(const Contexto& ctx)
+{
+    const QString modelo = ArquivoNaPasta(ArquivoNaPasta(ctx.pastaPrograma, QStringLiteral("data")), ctx.NomeBanco);
+    if (QFileInfo(modelo).isFile()) {
+        try {
+            return estruturaDe(Banco::abre(modelo));
+        } catch (const ErroBanco&) {
+        }
+    }
+    return estruturaDe(ctx.BancoOrgao);
+}
+
 enum class Verificacao { Valido, OutroExercicio, Invalido };
 
-// Whether a file is a readable body database of this program and of this exercise.
-Verificacao verifica(const QString& caminho, QString& motivo)
+struct Restaurado {
+    QString codigo;    // tabChave.Codigo_tabOrgaos
+    QString descricao; // its tabOrgaos.descricao
+};
+
+// Whether a file is a complete, sound body database of this program and of this exercise.
+Verificacao verifica(const QString& caminho, const Estrutura& modelo, QString& motivo, Restaurado& orgao)
 {
+    Banco b;
     try {
-        Banco b = Banco::abre(caminho);
-        if (b.valor(QStringLiteral("PRAGMA quick_check")).toString() != QStringLiteral("ok")) {
+        b = Banco::abre(caminho);
+    } catch (const ErroBanco&) {
+        motivo = QStringLiteral("o arquivo não é um banco de dados legível");
+        return Verificacao::Invalido;
+    }
+    try {
+        if (b.valor(QStringLiteral("PRAGMA integrity_check(1)")).toString() != QStringLiteral("ok")) {
             motivo = QStringLiteral("o banco de dados está danificado");
             return Verificacao::Invalido;
         }
-        if (!b.tabelaExiste(QStringLiteral("tabChave")) || !b.tabelaExiste(QStringLiteral("tabControleMovimento"))) {
-            motivo = QStringLiteral("não é um banco de dados do Lumo");
+        if (const QStringList f = faltas(modelo, estruturaDe(b)); !f.isEmpty()) {
+            motivo = QStringLiteral("o arquivo não é um banco de dados completo do Lumo (falta ") + f.front()
+                + (f.size() > 1 ? QStringLiteral(" e outros %1 itens)").arg(f.size() - 1) : QStringLiteral(")"));
             return Verificacao::Invalido;
         }
         QSqlQuery q = b.executa(QStringLiteral("Select bimreferencia from tabControleMovimento ORDER BY bimreferencia"));
         QString ultimo;
         while (q.next())
             ultimo = q.value(0).toString();
+        q = QSqlQuery();
         if (ultimo.isEmpty()) {
             motivo = QStringLiteral("o banco de dados não tem nenhum bimestre cadastrado");
             return Verificacao::Invalido;
         }
-        return ultimo.left(4) == AnoExercicio ? Verificacao::Valido : Verificacao::OutroExercicio;
+        if (ultimo.left(4) != AnoExercicio)
+            return Verificacao::OutroExercicio;
+        q = b.executa(QStringLiteral("SELECT c.Codigo_tabOrgaos, o.descricao FROM tabChave c "
+                                     "LEFT JOIN tabOrgaos o ON o.Codigo = trim(c.Codigo_tabOrgaos) LIMIT 1"));
+        if (!q.next()) {
+            motivo = QStringLiteral("o banco de dados não tem o registro de identificação do órgão (tabChave)");
+            return Verificacao::Invalido;
+        }
+        orgao = {q.value(0).toString().trimmed(), q.value(1).toString().trimmed()};
+        return Verificacao::Valido;
     } catch (const ErroBanco&) {
-        motivo = QStringLiteral("o arquivo não é um banco de dados legível");
+        motivo = QStringLiteral("o banco de dados está danificado");
         return Verificacao::Invalido;
     }
+}
+
+QString nomeDoOrgao(const QString& descricao, const QString& codigo)
+{
+    return descricao.isEmpty() ? codigo : descricao + QStringLiteral(" (") + codigo + u')';
+}
+
+// Both databases are in the same folder when it resolves to the same place.
+bool mesmaPasta(const QString& a, const QString& b)
+{
+    const auto resolvida = [](const QString& p) {
+        const QString c = QFileInfo(p).canonicalFilePath();
+        return c.isEmpty() ? QDir::cleanPath(QFileInfo(p).absoluteFilePath()) : c;
+    };
+    return resolvida(a) == resolvida(b);
 }
 
 } // namespace
@@ -92,6 +177,14 @@ bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao)
     if (!NomeBackupValido(ui, destino))
         return false;
     const QString pasta = ctx.pastaDoOrgao();
+    const QString pastaDestino = QFileInfo(destino).absolutePath();
+    // The compressed file is made in the body's folder and removed once copied out: a backup
+    // kept beside the database it protects would be lost with it.
+    if (mesmaPasta(pastaDestino, pasta)) {
+        MostraAviso(ui, QStringLiteral("O backup não pode ser gravado na pasta de dados do órgão.\r"
+                                       "Escolha outra pasta, de preferência em outro disco ou pen drive."));
+        return false;
+    }
     const QString banco = ctx.caminhoBancoOrgao();
     const QString compactado = QDir(pasta).filePath(QStringLiteral("lumo2.mdb"));
     const QString arquivo = QDir(pasta).filePath(NomeArquivoBackup);
@@ -106,7 +199,8 @@ bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao)
         return false;
     }
     ctx.BancoOrgao.fecha();
-    if (!substitui(compactado, banco)) {
+    // One rename: the working name always holds the old database or the whole compacted one.
+    if (!SubstituiArquivo(compactado, banco)) {
         QFile::remove(compactado);
         reabre(ctx);
         MostraErro(ui, QStringLiteral("Erro ao tentar compactar o banco de dados."),
@@ -122,22 +216,18 @@ bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao)
         MostraErro(ui, QStringLiteral("Erro ao tentar compactar o banco de dados."), {QStringLiteral("Backup"), 0, falha});
         return false;
     }
-    const QString pastaDestino = QFileInfo(destino).absolutePath();
     informa(situacao, QStringLiteral("Copiando para ") + QDir::toNativeSeparators(pastaDestino));
-    // Saved into the body's own folder (where the dialogs may start), the file is already there.
-    const bool naPastaDoOrgao = QDir(pastaDestino).canonicalPath() == QDir(pasta).canonicalPath();
-    if (!naPastaDoOrgao && !CopiaArquivo(ui, arquivo, QDir(pastaDestino).filePath(NomeArquivoBackup))) {
+    if (!CopiaArquivo(ui, arquivo, QDir(pastaDestino).filePath(NomeArquivoBackup))) {
         informa(situacao, QStringLiteral("Problemas na Geração do Backup. Tente novamente, de preferência com outro Disquete"));
         return false;
     }
-    if (!naPastaDoOrgao)
-        QFile::remove(arquivo);
+    QFile::remove(arquivo);
     informa(situacao, QStringLiteral("Backup realizado com sucesso."));
     MostraAviso(ui, QStringLiteral("Backup Realizado com Sucesso!"));
     return true;
 }
 
-bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situacao)
+bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situacao, qint64 limite)
 {
     const TravaExclusiva trava(ctx.pastaDoOrgao()); // nobody else works on the body meanwhile
     if (!trava.tomada(ctx.interacao()))
@@ -148,40 +238,62 @@ bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situa
         return false;
     }
     const QString banco = ctx.caminhoBancoOrgao();
-    const QString original = QDir(ctx.pastaDoOrgao()).filePath(QStringLiteral("lumoOri.mdb"));
-    ctx.BancoOrgao.fecha();
-    QFile::remove(original);
-    if (!QFile::rename(banco, original)) {
-        reabre(ctx);
-        MostraErro(ui, QStringLiteral("Erro ao tentar restaurar o banco de dados."),
-                   {QStringLiteral("Restauração"), 0, QStringLiteral("Não foi possível renomear ") + banco});
-        return false;
-    }
-    // Whatever goes wrong from here on, the previous database is put back as it was.
-    auto devolve = [&](const QString& texto) {
-        QFile::remove(banco);
-        QFile::rename(original, banco);
-        reabre(ctx);
+    // The backup is decompressed and checked beside the database, which stays untouched (and
+    // open) until the checked file takes its place with one rename.
+    const QString novo = QDir(ctx.pastaDoOrgao()).filePath(ArquivoRestauracao);
+    QFile::remove(novo);
+    auto recusa = [&](const QString& texto) {
+        QFile::remove(novo);
         MostraAviso(ui, texto);
         return false;
     };
     informa(situacao, QStringLiteral("Descompactando Banco de Dados ..."));
     ui.cursorOcupado();
-    const QString falha = DescompactaArquivo(arquivo, QFileInfo(banco).fileName(), banco);
-    ui.cursorNormal();
-    if (!falha.isEmpty())
-        return devolve(QStringLiteral("A restauração não foi realizada: ") + falha + u'.');
+    const QString falha = DescompactaArquivo(arquivo, ctx.NomeBanco, novo, limite);
+    if (!falha.isEmpty()) {
+        ui.cursorNormal();
+        return recusa(QStringLiteral("A restauração não foi realizada: ") + falha + u'.');
+    }
     informa(situacao, QStringLiteral("Banco de Dados Restaurado ..."));
     QString motivo;
-    switch (verifica(banco, motivo)) {
+    Restaurado deles;
+    const Verificacao v = verifica(novo, estruturaModelo(ctx), motivo, deles);
+    ui.cursorNormal();
+    switch (v) {
     case Verificacao::OutroExercicio:
-        return devolve(QStringLiteral("A restauração não foi realizada (Backups de anos anteriores não podem ser restaurados no ano atual!!)"));
+        return recusa(QStringLiteral("A restauração não foi realizada (Backups de anos anteriores não podem ser restaurados no ano atual!!)"));
     case Verificacao::Invalido:
-        return devolve(QStringLiteral("A restauração não foi realizada: ") + motivo + u'.');
+        return recusa(QStringLiteral("A restauração não foi realizada: ") + motivo + u'.');
     case Verificacao::Valido:
         break;
     }
-    QFile::remove(original);
+    const QString ativo = ctx.CodigoOrgao.trimmed();
+    if (!deles.codigo.isEmpty() && deles.codigo.compare(ativo, Qt::CaseInsensitive) != 0) {
+        QString descricao;
+        try {
+            descricao = ctx.BancoOrgao.valor(QStringLiteral("SELECT descricao FROM tabOrgaos WHERE Codigo = ?"), {ativo}).toString().trimmed();
+        } catch (const ErroBanco&) {
+            descricao = ctx.NomeOrgao.trimmed();
+        }
+        if (!ui.pergunta(TituloPrograma,
+                         QStringLiteral("Este backup é do órgão ") + nomeDoOrgao(deles.descricao, deles.codigo)
+                             + QStringLiteral(" e não do órgão ") + nomeDoOrgao(descricao, ativo)
+                             + QStringLiteral("; deseja restaurar assim mesmo?"),
+                         Interacao::Padrao::Nao)) {
+            QFile::remove(novo);
+            return false;
+        }
+    }
+    ctx.BancoOrgao.fecha();
+    if (!SubstituiArquivo(novo, banco)) {
+        QFile::remove(novo);
+        reabre(ctx);
+        MostraErro(ui, QStringLiteral("Erro ao tentar restaurar o banco de dados."),
+                   {QStringLiteral("Restauração"), 0, QStringLiteral("Não foi possível substituir ") + banco});
+        return false;
+    }
+    // A previous database left by an interrupted restore of an older version is no longer needed.
+    QFile::remove(ArquivoNaPasta(ctx.pastaDoOrgao(), QStringLiteral("lumoOri.mdb")));
     reabre(ctx);
     MostraAviso(ui, QStringLiteral("Banco de Dados restaurado com Sucesso !"));
     return true;
@@ -190,7 +302,8 @@ bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situa
 QString InicioDialogoBackup(const Contexto& ctx, bool restauracao)
 {
     QString pasta = preferencias(ctx).value(ChavePastaBackup).toString();
-    if (pasta.isEmpty() || !QFileInfo(pasta).isDir()) {
+    // A backup may not go to the body's own folder, where a restore may have started.
+    if (pasta.isEmpty() || !QFileInfo(pasta).isDir() || (!restauracao && mesmaPasta(pasta, ctx.pastaDoOrgao()))) {
         pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (restauracao)
             pasta = ctx.pastaDoOrgao();

@@ -20,13 +20,17 @@ inline const QString TextoPerguntaBackup =
 bool NomeBackupValido(Interacao& ui, const QString& caminho);
 
 // Compacts the body database, compresses it into "BackupLumo.lrf" and copies that to the
-// folder of `destino`. True when the copy was made.
+// folder of `destino`, which may not be the body's own folder. True when the copy was made.
 bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao = {});
 
-// Puts a backup in place of the body database. The previous database is kept as
-// "lumoOri.mdb" until the restored one proves to be a database of this program and of this
-// exercise; otherwise it is put back untouched. True when restored.
-bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situacao = {});
+// Puts a backup in place of the body database. The backup (at most `limite` bytes once
+// decompressed) is decompressed beside the database and must prove to be a complete, sound
+// database of this program (every table and column of the template, the key row) and of this
+// exercise; a backup of another body is taken only when the user says so. Only then does it
+// replace the database, with one rename; otherwise the database is left as it was. True when
+// restored.
+bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situacao = {},
+                    qint64 limite = LimiteDescompactacao);
 
 // Where the backup and restore file dialogs start: the folder last chosen in one of them when
 // it still exists; otherwise the body's folder for a restore, and the user's documents folder

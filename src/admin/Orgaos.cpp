@@ -2,6 +2,7 @@
 #include "core/Trava.h"
 #include "admin/Periodos.h"
 #include "core/Contexto.h"
+#include "core/Inicio.h"
 
 #include <QDate>
 #include <QDir>
@@ -79,7 +80,7 @@ void AbreOrgaoNovo(Contexto& ctx, const OrgaoConhecido& orgao)
 {
     EscolheOrgao(ctx, orgao);
     SeguraOrgao(ctx.pastaDoOrgao());
-    ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
+    ctx.BancoOrgao = AbreBancoOrgao(ctx);
     AplicaPadroesPrimeiraAbertura(ctx);
 }
 

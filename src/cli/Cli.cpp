@@ -188,7 +188,8 @@ int Sessao::entra()
             EscreveErro(e.falha().descricao); // a backup or restore elsewhere: only the reason
             return ErroUso;
         }
-        ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
+        // Under the lock, so no restore elsewhere is half-way: the folder is put right first.
+        ctx.BancoOrgao = AbreBancoOrgao(ctx);
         verificaBancoOrgao(ctx.BancoOrgao);
         CarregaPeriodoAberto(ctx);
         if (opcoes.usuario.isEmpty()) {

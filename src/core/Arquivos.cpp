@@ -1,10 +1,88 @@
 #include "core/Arquivos.h"
 #include "core/Interacao.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <filesystem>
 #include <zip.h>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The bytes of a file reach the disk before it is renamed into place.
+void sincroniza(QFile& f)
+{
+    f.flush();
+#ifdef Q_OS_UNIX
+    ::fsync(f.handle());
+#endif
+}
+
+void sincronizaPasta([[maybe_unused]] const QString& pasta)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(pasta).constData(), O_RDONLY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#endif
+}
+
+// A file written under `destino` + ".tmp" and renamed over `destino` only when complete.
+// QSaveFile is not used because it writes through a symbolic link at the destination; the
+// temporary is created exclusively (a link there makes the opening fail).
+class Gravacao {
+public:
+    explicit Gravacao(const QString& destino) : destino_(destino), arquivo_(destino + QStringLiteral(".tmp")) {}
+    ~Gravacao() { cancela(); }
+    bool abre()
+    {
+        QFile::remove(arquivo_.fileName());
+        aberto_ = arquivo_.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        return aberto_;
+    }
+    bool escreve(const char* dados, qint64 tamanho) { return arquivo_.write(dados, tamanho) == tamanho; }
+    bool confirma()
+    {
+        sincroniza(arquivo_);
+        const bool ok = arquivo_.error() == QFileDevice::NoError;
+        arquivo_.close();
+        if (!ok || !SubstituiArquivo(arquivo_.fileName(), destino_))
+            return false;
+        aberto_ = false;
+        return true;
+    }
+    void cancela()
+    {
+        if (!aberto_)
+            return;
+        arquivo_.close();
+        QFile::remove(arquivo_.fileName());
+        aberto_ = false;
+    }
+
+private:
+    QString destino_;
+    QFile arquivo_;
+    bool aberto_ = false;
+};
+
+} // namespace
+
+bool SubstituiArquivo(const QString& origem, const QString& destino)
+{
+    std::error_code erro;
+    std::filesystem::rename(QFile::encodeName(origem).constData(), QFile::encodeName(destino).constData(), erro);
+    if (erro)
+        return false;
+    sincronizaPasta(QFileInfo(destino).absolutePath());
+    return true;
+}
 
 bool CopiaArquivo(Interacao& ui, const QString& origem, const QString& destino)
 {
@@ -15,25 +93,21 @@ bool CopiaArquivo(Interacao& ui, const QString& origem, const QString& destino)
     QFile entrada(origem);
     if (!entrada.open(QIODevice::ReadOnly))
         return falhou();
-    QSaveFile saida(destino);
-    if (!saida.open(QIODevice::WriteOnly))
+    Gravacao saida(destino);
+    if (!saida.abre())
         return falhou();
     const qint64 total = entrada.size();
     qint64 feito = 0;
     Progresso progresso(ui, QStringLiteral("Copiando o arquivo..."), total);
     QByteArray bloco;
     while (!(bloco = entrada.read(1 << 20)).isEmpty()) {
-        if (saida.write(bloco) != bloco.size()) {
-            saida.cancelWriting();
+        if (!saida.escreve(bloco.constData(), bloco.size()))
             return falhou();
-        }
         feito += bloco.size();
-        if (!progresso.avanca(feito)) {
-            saida.cancelWriting();
+        if (!progresso.avanca(feito))
             return falhou();
-        }
     }
-    if (entrada.error() != QFile::NoError || feito != total || !saida.commit())
+    if (entrada.error() != QFile::NoError || feito != total || !saida.confirma())
         return falhou();
     return true;
 }
@@ -61,8 +135,7 @@ QString CompactaArquivo(const QString& origem, const QString& destino, const QSt
         QFile::remove(temporario);
         return motivo;
     }
-    QFile::remove(destino);
-    if (!QFile::rename(temporario, destino)) {
+    if (!SubstituiArquivo(temporario, destino)) {
         QFile::remove(temporario);
         return QStringLiteral("não foi possível gravar ") + destino;
     }
@@ -92,8 +165,8 @@ QString DescompactaArquivo(const QString& arquivo, const QString& nomeEntrada, c
     zip_file_t* f = zip_fopen_index(z, 0, 0);
     if (!f)
         return fecha(QStringLiteral("o arquivo compactado está danificado"));
-    QSaveFile saida(destino);
-    if (!saida.open(QIODevice::WriteOnly)) {
+    Gravacao saida(destino);
+    if (!saida.abre()) {
         zip_fclose(f);
         return fecha(QStringLiteral("não foi possível gravar ") + destino);
     }
@@ -114,18 +187,21 @@ QString DescompactaArquivo(const QString& arquivo, const QString& nomeEntrada, c
             motivo = QStringLiteral("o conteúdo do arquivo compactado é grande demais");
             break;
         }
-        if (saida.write(bloco.constData(), lidos) != lidos) {
+        if (!saida.escreve(bloco.constData(), lidos)) {
             motivo = QStringLiteral("não foi possível gravar ") + destino;
             break;
         }
     }
     zip_fclose(f);
     zip_discard(z);
-    if (!motivo.isEmpty()) {
-        saida.cancelWriting();
+    if (!motivo.isEmpty())
         return motivo;
-    }
-    if (!saida.commit())
+    if (!saida.confirma())
         return QStringLiteral("não foi possível gravar ") + destino;
+    // The bound holds on the file that results as well.
+    if (QFileInfo(destino).size() > limite) {
+        QFile::remove(destino);
+        return QStringLiteral("o conteúdo do arquivo compactado é grande demais");
+    }
     return {};
 }

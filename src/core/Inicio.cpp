@@ -3,6 +3,7 @@
 #include "core/Trava.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -42,6 +43,27 @@ bool IniciaProgramaSeparado(const QString& programa)
     return QProcess::startDetached(programa, {}, QFileInfo(programa).absolutePath());
 }
 
+void RecuperaPastaDoOrgao(const QString& pastaDoOrgao, const QString& nomeBanco)
+{
+    const QString banco = ArquivoNaPasta(pastaDoOrgao, nomeBanco);
+    const QString original = ArquivoNaPasta(pastaDoOrgao, QStringLiteral("lumoOri.mdb"));
+    if (!QFileInfo::exists(banco) && QFileInfo(original).isFile())
+        QFile::rename(original, banco);
+    // Without CaseSensitive the name filters ignore case, as the file names do elsewhere.
+    const QDir pasta(pastaDoOrgao);
+    const QStringList sobras = pasta.entryList({QStringLiteral("lumo2.mdb*"), QStringLiteral("lumoRestauracao.mdb*"),
+                                                QStringLiteral("BackupLumo.lrf.tmp*")},
+                                               QDir::Files | QDir::System | QDir::Hidden);
+    for (const QString& nome : sobras)
+        QFile::remove(pasta.filePath(nome));
+}
+
+Banco AbreBancoOrgao(Contexto& ctx)
+{
+    RecuperaPastaDoOrgao(ctx.pastaDoOrgao(), ctx.NomeBanco);
+    return Banco::abre(ctx.caminhoBancoOrgao());
+}
+
 Abertura AbreBancos(Contexto& ctx, const std::function<void(Contexto&)>& escolheOrgao)
 {
     try {
@@ -72,7 +94,7 @@ Abertura AbreBancos(Contexto& ctx, const std::function<void(Contexto&)>& escolhe
             MostraAviso(ctx.interacao(), e.falha().descricao);
             return Abertura::Abandonada;
         }
-        ctx.BancoOrgao = Banco::abre(ctx.caminhoBancoOrgao());
+        ctx.BancoOrgao = AbreBancoOrgao(ctx); // under the lock: no restore is half-way
         return Abertura::Aberta;
     } catch (const ErroBanco&) {
         return Abertura::Falhou;

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/Banco.h"
+
 #include <QString>
 #include <functional>
 
@@ -16,6 +18,14 @@ enum class Abertura { Aberta, Falhou, Abandonada };
 // otherwise `escolheOrgao` is called (the body-choice screen, or its stand-in when no body is
 // configured), which fills CodigoOrgao/PastaDados/PastaOrgao or leaves PastaDados empty.
 Abertura AbreBancos(Contexto& ctx, const std::function<void(Contexto&)>& escolheOrgao);
+
+// Puts right what an interrupted backup or restore left in a body's folder, before its
+// database is opened: "lumoOri.mdb" becomes the working database again when that is missing,
+// and the working copies ("lumo2.mdb", the restore's "lumoRestauracao.mdb", the compressor's
+// "BackupLumo.lrf.tmp*") are removed. A finished "BackupLumo.lrf" is kept.
+void RecuperaPastaDoOrgao(const QString& pastaDoOrgao, const QString& nomeBanco);
+// Opens the active body's database after putting its folder right. Throws ErroBanco.
+Banco AbreBancoOrgao(Contexto& ctx);
 
 enum class Atualizador { Ausente, Iniciado, Falhou };
 // Starts "update.exe" of the program folder through `inicia` (true when it started). A missing

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 TEST(Inicio, FormatoDeData)
@@ -120,5 +121,36 @@ TEST(Inicio, PeriodoAbertoEPerguntaDeBackup)
     for (const auto& [sql, quer] : casos) {
         b.executa(sql);
         EXPECT_EQ(QuerBackup(p.ctx), quer) << sql;
+    }
+}
+
+// What a backup or restore killed half-way leaves is put right when the body is opened, by the
+// program (AbreBancos) and by lumo-cli (which chooses the body first).
+TEST(Inicio, AberturaRecuperaBackupOuRestauracaoInterrompidos)
+{
+    ProgramaTeste p;
+    configuraTodos(p, {"P001"});
+    const QDir pasta(QDir(p.pasta()).filePath("P001"));
+    const std::pair<const char*, std::function<void()>> aberturas[] = {
+        {"programa", [&] { EXPECT_EQ(AbreBancos(p.ctx, [](Contexto&) {}), Abertura::Aberta); }},
+        {"lumo-cli", [&] {
+             for (const auto& o : OrgaosConfigurados(p.ctx.BancoConfig))
+                 EscolheOrgao(p.ctx, o);
+             p.ctx.BancoOrgao = AbreBancoOrgao(p.ctx);
+         }},
+    };
+    for (const auto& [quem, abre] : aberturas) {
+        SCOPED_TRACE(quem);
+        p.ctx.BancoOrgao.fecha();
+        ASSERT_TRUE(QFile::rename(pasta.filePath("Lumo.mdb"), pasta.filePath("lumoOri.mdb")));
+        for (const char* sobra : {"lumo2.mdb", "lumoRestauracao.mdb", "lumoRestauracao.mdb.tmp", "BackupLumo.lrf.tmp.a1B2c3", "BackupLumo.lrf"}) {
+            QFile f(pasta.filePath(sobra));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        abre();
+        EXPECT_TRUE(p.ctx.BancoOrgao.aberto() && p.ctx.BancoOrgao.tabelaExiste("tabChave"));
+        QStringList ficaram = pasta.entryList({"lumo*", "Backup*"}, QDir::Files);
+        ficaram.removeAll("lumo.trava"); // the body's lock file stays
+        EXPECT_EQ(ficaram, QStringList({"BackupLumo.lrf", "Lumo.mdb"}));
     }
 }

@@ -88,12 +88,15 @@ TEST(Backup, DialogosComecamNumaPastaQueExiste)
     Clica(restauracao, "cmdArquivo");
     EXPECT_EQ(ui.inicios.back(), QDir::cleanPath(p.ctx.pastaDoOrgao()));
 
-    // A backup saved where the restore started, the body's folder, stays there.
+    // A backup is never saved where the restore started, the body's folder.
     const QString naPastaDoOrgao = QDir(p.ctx.pastaDoOrgao()).filePath("BackupLumo.lrf");
     ui.arquivos << naPastaDoOrgao;
     Clica(backup, "cmdDestino");
-    EXPECT_EQ(ui.ultimo(), "Backup Realizado com Sucesso!");
-    EXPECT_TRUE(QFile::exists(naPastaDoOrgao));
+    EXPECT_EQ(ui.ultimo(), "O backup não pode ser gravado na pasta de dados do órgão.\r"
+                           "Escolha outra pasta, de preferência em outro disco ou pen drive.");
+    EXPECT_FALSE(QFile::exists(naPastaDoOrgao));
+    Clica(backup, "cmdDestino");
+    EXPECT_NE(QFileInfo(ui.inicios.back()).absolutePath(), QDir::cleanPath(p.ctx.pastaDoOrgao()));
 }
 
 TEST(Orgaos, EscolhaBuscaPeloNomeERemocaoComNaoPadrao)
