@@ -472,11 +472,8 @@ bool Grade::gravaLinha(int linha)
         MostraErro(ui, QStringLiteral("Não foi possível gravar a linha."), e.falha());
         return false;
     }
-    if (recusa) {
-        if (!recusa->isEmpty())
-            MostraAviso(ui, *recusa);
+    if (Recusou(ui, recusa))
         return false;
-    }
     if (obs_)
         obs_->linhaMudou(linha);
     return true;
@@ -490,12 +487,8 @@ bool Grade::gravaPeriodo(bool avisa)
     for (int l = 0; l < linhas(); ++l) {
         if (faltaObrigatorio(linhas_[l]))
             return false;
-        if (def_.antesGravar)
-            if (const Recusa r = def_.antesGravar(*this, l)) {
-                if (!r->isEmpty())
-                    MostraAviso(ui, *r);
-                return false;
-            }
+        if (def_.antesGravar && Recusou(ui, def_.antesGravar(*this, l)))
+            return false;
     }
     try {
         const Banco& b = ctx_.BancoOrgao;
@@ -574,12 +567,8 @@ bool Grade::excluiLinha(int linha)
         return true;
     }
     Interacao& ui = ctx_.interacao();
-    if (def_.antesExcluir)
-        if (const Recusa r = def_.antesExcluir(*this, linha)) {
-            if (!r->isEmpty())
-                MostraAviso(ui, *r);
-            return false;
-        }
+    if (def_.antesExcluir && Recusou(ui, def_.antesExcluir(*this, linha)))
+        return false;
     if (!ui.pergunta(TituloAtencao, PerguntaExclusaoLinha, Interacao::Padrao::Nao))
         return false;
     // A statement line goes from the grid; the period's save writes what is left.
@@ -600,11 +589,8 @@ bool Grade::excluiLinha(int linha)
             MostraErro(ui, QStringLiteral("Não foi possível excluir a linha."), e.falha());
             return false;
         }
-        if (recusa) {
-            if (!recusa->isEmpty())
-                MostraAviso(ui, *recusa);
+        if (Recusou(ui, recusa))
             return false;
-        }
     }
     remove(linha);
     return true;
@@ -708,5 +694,14 @@ bool Grade::copia(const QString& anterior)
         sql += QStringLiteral(" ORDER BY ") + QString(def_.ordem).replace(QStringLiteral("t."), QStringLiteral("s."));
     banco.executa(sql, valores);
     t.confirma();
+    return true;
+}
+
+bool Recusou(Interacao& ui, const Recusa& recusa)
+{
+    if (!recusa)
+        return false;
+    if (!recusa->isEmpty())
+        MostraAviso(ui, *recusa);
     return true;
 }

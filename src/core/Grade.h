@@ -71,6 +71,8 @@ inline const QString MensagemPreenchaTodos = QStringLiteral("Preencha Todos os C
 // A refusal by a callback: the text is shown with MostraAviso; an empty text refuses without a
 // message (the callback showed its own). std::nullopt lets the row through.
 using Recusa = std::optional<QString>;
+// Shows a refusal (when it has a text) and tells whether there was one.
+bool Recusou(Interacao& ui, const Recusa& recusa);
 
 struct DefinicaoGrade {
     enum class Copia {
