@@ -29,6 +29,19 @@ void reabre(Contexto& ctx)
     }
 }
 
+// Closes the body database and puts `arquivo` in its place with one rename; on failure the file
+// goes, the database it replaced is opened again and the error box says what failed.
+bool poeNoLugar(Contexto& ctx, const QString& arquivo, const QString& banco, const QString& texto, const QString& origem)
+{
+    ctx.BancoOrgao.fecha();
+    if (SubstituiArquivo(arquivo, banco))
+        return true;
+    QFile::remove(arquivo);
+    reabre(ctx);
+    MostraErro(ctx.interacao(), texto, {origem, 0, QStringLiteral("Não foi possível substituir ") + banco});
+    return false;
+}
+
 // The folder last chosen in the backup or restore dialog, kept beside the program's databases.
 QSettings preferencias(const Contexto& ctx)
 {
@@ -198,15 +211,9 @@ bool FazBackup(Contexto& ctx, const QString& destino, const Situacao& situacao)
         MostraErro(ui, QStringLiteral("Erro ao tentar compactar o banco de dados."), e.falha());
         return false;
     }
-    ctx.BancoOrgao.fecha();
     // One rename: the working name always holds the old database or the whole compacted one.
-    if (!SubstituiArquivo(compactado, banco)) {
-        QFile::remove(compactado);
-        reabre(ctx);
-        MostraErro(ui, QStringLiteral("Erro ao tentar compactar o banco de dados."),
-                   {QStringLiteral("Backup"), 0, QStringLiteral("Não foi possível substituir ") + banco});
+    if (!poeNoLugar(ctx, compactado, banco, QStringLiteral("Erro ao tentar compactar o banco de dados."), QStringLiteral("Backup")))
         return false;
-    }
     informa(situacao, QStringLiteral("Compactando banco de dados..."));
     ui.cursorOcupado();
     const QString falha = CompactaArquivo(banco, arquivo, QFileInfo(banco).fileName());
@@ -284,14 +291,8 @@ bool RestauraBackup(Contexto& ctx, const QString& arquivo, const Situacao& situa
             return false;
         }
     }
-    ctx.BancoOrgao.fecha();
-    if (!SubstituiArquivo(novo, banco)) {
-        QFile::remove(novo);
-        reabre(ctx);
-        MostraErro(ui, QStringLiteral("Erro ao tentar restaurar o banco de dados."),
-                   {QStringLiteral("Restauração"), 0, QStringLiteral("Não foi possível substituir ") + banco});
+    if (!poeNoLugar(ctx, novo, banco, QStringLiteral("Erro ao tentar restaurar o banco de dados."), QStringLiteral("Restauração")))
         return false;
-    }
     // A previous database left by an interrupted restore of an older version is no longer needed.
     QFile::remove(ArquivoNaPasta(ctx.pastaDoOrgao(), QStringLiteral("lumoOri.mdb")));
     reabre(ctx);

@@ -32,6 +32,18 @@ Resultado roda(const QStringList& args, const QString& senha = QString())
 }
 } // namespace
 
+
+// A program folder made by lumo-cli with body P001 configured; the body's folder (empty when not).
+static QString instalaComP001(const QString& prog)
+{
+    if (roda({"--programa", prog, "instalar"}).saida != 0 || roda({"--programa", prog, "orgao", "adicionar", "P001"}).saida != 0)
+        return {};
+    for (const QFileInfo& f : QDir(prog).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (f.fileName() != "data" && QFile::exists(f.filePath() + "/Lumo.mdb"))
+            return f.filePath();
+    return {};
+}
+
 TEST(Cli, InstalarOrgaoESituacao)
 {
     QTemporaryDir dir;
@@ -118,13 +130,8 @@ TEST(Cli, BancoDanificado)
         SCOPED_TRACE(c.nome);
         QTemporaryDir dir;
         const QString prog = dir.filePath("programa");
-        ASSERT_EQ(roda({"--programa", prog, "instalar"}).saida, 0);
-        ASSERT_EQ(roda({"--programa", prog, "orgao", "adicionar", "P001"}).saida, 0);
-        QString corpo;
-        for (const QFileInfo& f : QDir(prog).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-            if (f.fileName() != "data" && QFile::exists(f.filePath() + "/Lumo.mdb"))
-                corpo = f.filePath() + "/Lumo.mdb";
-        ASSERT_FALSE(corpo.isEmpty());
+        const QString corpo = instalaComP001(prog) + "/Lumo.mdb";
+        ASSERT_NE(corpo, "/Lumo.mdb");
         c.dano(c.configuracao ? prog + "/data.mdb" : corpo);
         for (const QStringList& comando : {QStringList{"situacao"}, QStringList{"periodo", "abrir"}}) {
             const auto r = roda(QStringList{"--programa", prog, "--orgao", "P001", "--usuario", "ADMIN", "--sim"} + comando, "admin");
@@ -151,12 +158,8 @@ TEST(Cli, RestauracaoComOrgaoAbertoEmOutroPrograma)
 {
     QTemporaryDir dir;
     const QString prog = dir.filePath("programa");
-    ASSERT_EQ(roda({"--programa", prog, "instalar"}).saida, 0);
-    ASSERT_EQ(roda({"--programa", prog, "orgao", "adicionar", "P001"}).saida, 0);
-    QString pasta;
-    for (const QFileInfo& f : QDir(prog).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-        if (f.fileName() != "data" && QFile::exists(f.filePath() + "/Lumo.mdb"))
-            pasta = f.filePath();
+    const QString pasta = instalaComP001(prog);
+    ASSERT_FALSE(pasta.isEmpty());
     QFile trava(pasta + "/lumo.trava");
     ASSERT_TRUE(trava.open(QIODevice::ReadWrite));
     ASSERT_EQ(::flock(trava.handle(), LOCK_SH | LOCK_NB), 0); // the desktop program has it open
