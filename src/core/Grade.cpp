@@ -177,6 +177,12 @@ bool Grade::PreencheGrid()
             const ColunaGrade& c = def_.colunas[i];
             if (!c.expressao.isEmpty())
                 campos << u'(' + c.expressao + QStringLiteral(") AS ") + c.campo;
+            else if (!c.partes.empty()) {
+                QStringList partes;
+                for (const ParteColuna& p : c.partes)
+                    partes << QStringLiteral("COALESCE(t.%1, '')").arg(p.campo);
+                campos << u'(' + partes.join(QStringLiteral(" || ")) + QStringLiteral(") AS ") + c.campo;
+            }
             else if (!descricoes[size_t(i)].isEmpty()) {
                 campos << u'(' + descricoes[size_t(i)] + QStringLiteral(") AS ") + c.campo;
                 if (descricoes[size_t(i)].contains(u'?'))
@@ -186,8 +192,13 @@ bool Grade::PreencheGrid()
         }
         if (!def_.colunaPeriodo.isEmpty())
             campos << QStringLiteral("t.") + def_.colunaPeriodo;
+        const QString onde = filtro(QStringLiteral("t."), def_.listaAnteriores, valores);
         QString sql = QStringLiteral("SELECT ") + campos.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + def_.tabela
-            + QStringLiteral(" t") + filtro(QStringLiteral("t."), def_.listaAnteriores, valores);
+            + QStringLiteral(" t") + onde;
+        if (!def_.condicao.isEmpty()) {
+            sql += (onde.isEmpty() ? QStringLiteral(" WHERE (") : QStringLiteral(" AND (")) + def_.condicao + u')';
+            valores += def_.valoresCondicao;
+        }
         if (!def_.ordem.isEmpty())
             sql += QStringLiteral(" ORDER BY ") + def_.ordem;
         try {
@@ -280,6 +291,24 @@ bool Grade::defineTexto(int linha, int coluna, const QString& texto)
     if (mesmoValor(novo, linhas_[linha].valores[coluna]))
         return true;
     defineValor(linha, coluna, novo);
+    if (def_.duplicadaAoDigitar && ehChave(coluna) && linhas_[linha].estado == Estado::Nova) {
+        bool existe = false;
+        try {
+            existe = chaveExiste(linhas_[linha]);
+        } catch (const ErroBanco& e) {
+            MostraErro(ctx_.interacao(), QStringLiteral("Não foi possível consultar o código."), e.falha());
+        }
+        if (existe) {
+            MostraAviso(ctx_.interacao(), def_.mensagemDuplicada);
+            for (const QString& k : def_.chave) {
+                const int c = indice(k);
+                defineValor(linha, c, QVariant());
+                if (def_.colunas[c].consulta.ativa())
+                    defineValor(linha, def_.colunas[c].consulta.destino, QVariant());
+            }
+            return true;
+        }
+    }
     if (def_.colunas[coluna].consulta.ativa())
         consultaCodigo(linha, coluna);
     if (def_.aposAlterar)
@@ -355,6 +384,35 @@ QVariant Grade::valorGravado(int coluna, const QVariant& v) const
     return c.paraGravar ? c.paraGravar(v) : v;
 }
 
+void Grade::condicoesDaColuna(int coluna, const QVariant& v, const QString& prefixo, QStringList& condicoes,
+                              QVariantList& valores) const
+{
+    QStringList campos;
+    QVariantList gravados;
+    camposDaColuna(coluna, v, campos, gravados);
+    for (qsizetype i = 0; i < campos.size(); ++i) {
+        condicoes << prefixo + campos[i] + QStringLiteral(" = ?");
+        valores << gravados[i];
+    }
+}
+
+void Grade::camposDaColuna(int coluna, const QVariant& v, QStringList& campos, QVariantList& valores) const
+{
+    const ColunaGrade& c = def_.colunas[coluna];
+    const QVariant gravado = valorGravado(coluna, v);
+    if (c.partes.empty()) {
+        campos << c.campo;
+        valores << gravado;
+        return;
+    }
+    const QString texto = gravado.toString();
+    for (const ParteColuna& p : c.partes) {
+        campos << p.campo;
+        const QString parte = texto.mid(p.inicio, p.tamanho);
+        valores << (parte.isEmpty() ? QVariant() : QVariant(parte));
+    }
+}
+
 QString Grade::ondeLinha(const Linha& l, QVariantList& valores) const
 {
     QStringList condicoes;
@@ -364,10 +422,29 @@ QString Grade::ondeLinha(const Linha& l, QVariantList& valores) const
     }
     for (const QString& k : def_.chave) {
         const int c = indice(k);
-        condicoes << k + QStringLiteral(" = ?");
-        valores << valorGravado(c, l.originais[c]);
+        condicoesDaColuna(c, l.originais[c], QString(), condicoes, valores);
     }
     return QStringLiteral(" WHERE ") + condicoes.join(QStringLiteral(" AND "));
+}
+
+bool Grade::chaveExiste(const Linha& l) const
+{
+    QVariantList valores;
+    QStringList condicoes;
+    const QString onde = filtro(QStringLiteral("t."), false, valores);
+    QString sql = QStringLiteral("SELECT 1 FROM %1 t").arg(def_.tabela) + onde;
+    for (const QString& k : def_.chave) {
+        if (igual(k, def_.identificador))
+            continue;
+        const int c = indice(k);
+        if (branco(l.valores[c]))
+            return false;
+        condicoesDaColuna(c, l.valores[c], QStringLiteral("t."), condicoes, valores);
+    }
+    if (condicoes.isEmpty())
+        return false;
+    sql += (onde.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + condicoes.join(QStringLiteral(" AND "));
+    return ctx_.BancoOrgao.existe(sql, valores);
 }
 
 void Grade::insere(Linha& l)
@@ -396,8 +473,7 @@ void Grade::insere(Linha& l)
         const ColunaGrade& col = def_.colunas[c];
         if (!col.gravada || ehPeriodo(c) || igual(col.campo, def_.identificador))
             continue;
-        campos << col.campo;
-        valores << valorGravado(c, l.valores[c]);
+        camposDaColuna(c, l.valores[c], campos, valores);
     }
     ctx_.BancoOrgao.executa(
         QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(def_.tabela, campos.join(u','), marcas(campos.size())), valores);
@@ -411,8 +487,7 @@ void Grade::atualiza(const Linha& l)
         const ColunaGrade& col = def_.colunas[c];
         if (!col.gravada || ehPeriodo(c) || ehChave(c) || igual(col.campo, def_.identificador))
             continue;
-        atribuicoes << col.campo + QStringLiteral(" = ?");
-        valores << valorGravado(c, l.valores[c]);
+        condicoesDaColuna(c, l.valores[c], QString(), atribuicoes, valores);
     }
     if (atribuicoes.isEmpty())
         return;
@@ -442,19 +517,8 @@ bool Grade::gravaLinha(int linha)
     Recusa recusa;
     try {
         Transacao t(ctx_.BancoOrgao);
-        if (l.estado == Estado::Nova && !def_.mensagemDuplicada.isEmpty()) {
-            QVariantList valores;
-            QString sql = QStringLiteral("SELECT 1 FROM %1 t").arg(def_.tabela) + filtro(QStringLiteral("t."), false, valores);
-            const qsizetype fixos = valores.size();
-            for (const QString& k : def_.chave) {
-                if (igual(k, def_.identificador))
-                    continue;
-                sql += (valores.isEmpty() ? QStringLiteral(" WHERE t.") : QStringLiteral(" AND t.")) + k + QStringLiteral(" = ?");
-                valores << valorGravado(indice(k), l.valores[indice(k)]);
-            }
-            if (valores.size() > fixos && ctx_.BancoOrgao.existe(sql, valores))
-                recusa = def_.mensagemDuplicada;
-        }
+        if (l.estado == Estado::Nova && !def_.mensagemDuplicada.isEmpty() && chaveExiste(l))
+            recusa = def_.mensagemDuplicada;
         if (!recusa && def_.antesGravar)
             recusa = def_.antesGravar(*this, linha);
         if (!recusa) {
@@ -520,10 +584,8 @@ bool Grade::gravaPeriodo(bool avisa)
                     v << mestre_.value(int(i));
                 }
             for (int c = 0; c < colunas(); ++c)
-                if (def_.colunas[c].gravada && !ehPeriodo(c)) {
-                    campos << def_.colunas[c].campo;
-                    v << valorGravado(c, l.valores[c]);
-                }
+                if (def_.colunas[c].gravada && !ehPeriodo(c))
+                    camposDaColuna(c, l.valores[c], campos, v);
             b.executa(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(def_.tabela, campos.join(u','), marcas(campos.size())), v);
         }
         t.confirma();
@@ -569,7 +631,9 @@ bool Grade::excluiLinha(int linha)
     Interacao& ui = ctx_.interacao();
     if (def_.antesExcluir && Recusou(ui, def_.antesExcluir(*this, linha)))
         return false;
-    if (!ui.pergunta(TituloAtencao, PerguntaExclusaoLinha, Interacao::Padrao::Nao))
+    const auto [titulo, pergunta] = def_.perguntaExclusao ? def_.perguntaExclusao(*this, linha)
+                                                          : std::pair{TituloAtencao, PerguntaExclusaoLinha};
+    if (!ui.pergunta(titulo, pergunta, Interacao::Padrao::Nao))
         return false;
     // A statement line goes from the grid; the period's save writes what is left.
     if (!def_.gravaPeriodoInteiro) {
@@ -603,9 +667,15 @@ QString Grade::periodoAnterior() const
     return QString::number(ctx_.BimReferencia.toLongLong() - 1);
 }
 
+bool Grade::podeCopiar() const
+{
+    return def_.ofereceCopia && !def_.colunaPeriodo.isEmpty() && !ctx_.BimReferencia.isEmpty() && def_.mestre.empty()
+        && !def_.periodosSemCopia.contains(ctx_.BimReferencia);
+}
+
 bool Grade::copiaBimestreAnterior()
 {
-    if (def_.colunaPeriodo.isEmpty() || ctx_.BimReferencia.isEmpty() || !def_.mestre.empty())
+    if (!podeCopiar())
         return false;
     Interacao& ui = ctx_.interacao();
     const Banco& banco = ctx_.BancoOrgao;
@@ -661,6 +731,18 @@ bool Grade::copia(const QString& anterior)
     Transacao t(banco);
     if (def_.modoCopia == DefinicaoGrade::Copia::Substitui)
         banco.executa(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(def_.tabela, periodo), {ctx_.BimReferencia});
+    for (const QString& outra : def_.copiaTambem) {
+        QStringList colunasOutra;
+        QSqlQuery q = banco.executa(QStringLiteral("PRAGMA table_info(%1)").arg(outra));
+        while (q.next())
+            if (const QString nome = q.value(1).toString(); !igual(nome, periodo))
+                colunasOutra << nome;
+        if (def_.modoCopia == DefinicaoGrade::Copia::Substitui)
+            banco.executa(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(outra, periodo), {ctx_.BimReferencia});
+        banco.executa(QStringLiteral("INSERT INTO %1 (%2, %3) SELECT ?, %3 FROM %1 WHERE %2 = ?")
+                          .arg(outra, periodo, colunasOutra.join(u',')),
+                      {ctx_.BimReferencia, anterior});
+    }
 
     QStringList destino{periodo};
     QStringList origem{QStringLiteral("?")};
@@ -681,9 +763,15 @@ bool Grade::copia(const QString& anterior)
     valores << anterior;
     if (def_.modoCopia == DefinicaoGrade::Copia::Completa) {
         QStringList condicoes;
-        for (const QString& k : def_.chave)
-            if (!igual(k, def_.identificador))
+        for (const QString& k : def_.chave) {
+            if (igual(k, def_.identificador))
+                continue;
+            const ColunaGrade& col = def_.colunas[size_t(indice(k))];
+            if (col.partes.empty())
                 condicoes << QStringLiteral("x.%1 = s.%1").arg(k);
+            for (const ParteColuna& p : col.partes)
+                condicoes << QStringLiteral("x.%1 = s.%1").arg(p.campo);
+        }
         if (!condicoes.isEmpty()) {
             sql += QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM %1 x WHERE x.%2 = ? AND ").arg(def_.tabela, periodo)
                 + condicoes.join(QStringLiteral(" AND ")) + u')';

@@ -28,6 +28,14 @@ enum class TipoColuna {
 // Cell kinds are the field kinds of the forms.
 using FormatoColuna = TipoCampo;
 
+// One column of the table that a composite cell is made of: `tamanho` characters from
+// `inicio` (0-based) of the cell; tamanho -1 takes the rest.
+struct ParteColuna {
+    QString campo;
+    int inicio = 0;
+    int tamanho = -1;
+};
+
 struct ColunaGrade {
     QString campo;  // column of the table (or name given to `expressao`)
     QString titulo;
@@ -50,6 +58,13 @@ struct ColunaGrade {
     // A code column: its description is read into `consulta.destino` with the listing and again
     // when the user changes the code.
     ConsultaCodigo consulta;
+    // A cell stored in several columns of the table (function + sub-function in "Código
+    // Funcional"): read as their concatenation, each part written from its characters. `campo`
+    // then names the cell only.
+    std::vector<ParteColuna> partes;
+    // The picker that fills this cell (and others of the row): its id among the screens'
+    // pickers (F4 in the cell). Empty: none.
+    QString seletor;
 
     bool somenteLeitura() const { return tipo == TipoColuna::Descricao || tipo == TipoColuna::Calculada; }
     DefinicaoCampo comoCampo() const;
@@ -84,10 +99,17 @@ struct DefinicaoGrade {
     QStringList chave;                                   // identify a row within its period
     QString colunaPeriodo = QStringLiteral("BimReferencia"); // empty: a register without period
     QString ordem;                                       // ORDER BY of the listing
+    // A further condition of the listing on "t" (the revenue lines of the body's sphere), with
+    // its bound values.
+    QString condicao;
+    QVariantList valoresCondicao;
     std::vector<ColunaGrade> colunas;
     QString identificador;          // column given the next code (ProximoCodigo) on INSERT
     bool listaAnteriores = false;   // also lists earlier periods (grey, read-only)
     QString mensagemDuplicada;      // refusal of a new row whose key exists; empty: no check
+    // The duplicate key is also told as soon as the last key cell of a new row is typed; the key
+    // cells are then emptied.
+    bool duplicadaAoDigitar = false;
     QString mensagemObrigatorio = MensagemPreenchaTodos;
 
     bool ofereceCopia = false;
@@ -97,6 +119,10 @@ struct DefinicaoGrade {
         + u'\n' + QStringLiteral("Deseja Continuar ?");
     QString mensagemSemAnterior;   // shown when the earlier period has nothing to copy
     QString mensagemCopiaFeita;    // shown after a copy
+    QStringList periodosSemCopia;  // open periods in which the copy is not offered
+    // Tables of the same period copied along with this one (a programme's projects), in the
+    // same transaction and the same way.
+    QStringList copiaTambem;
 
     // After the user changed a cell (it may fill or empty other cells of the row).
     std::function<void(Grade&, int linha, int coluna)> aposAlterar;
@@ -105,10 +131,14 @@ struct DefinicaoGrade {
     std::function<Recusa(Grade&, int linha)> antesGravar;
     // Before the deletion question, and again inside the deletion's write transaction.
     std::function<Recusa(Grade&, int linha)> antesExcluir;
+    // The deletion question (title, text) when the register asks its own; otherwise
+    // "Confirma a Exclusão da Linha ?" titled "Atenção".
+    std::function<std::pair<QString, QString>(const Grade&, int linha)> perguntaExclusao;
 
     // Detail grids: the master's columns that select and fill their rows. Without a master row
     // the detail is empty and takes no row.
     std::vector<VinculoMestre> mestre;
+    QString mensagemSemMestre;     // told when a new row is asked for without a master row
     // Rows that are shown but never changed nor deleted, besides those of other periods: a row
     // whose `colunaSomenteLeitura` holds a true value (non-blank, not 0), or for which the
     // predicate says so.
@@ -126,6 +156,12 @@ struct DefinicaoGrade {
     QString mensagemGravado;
     QString consultaCatalogo;
     QVariantList valoresCatalogo;
+
+    // Work that belongs to opening and to closing the editor (the carry-over of the previous
+    // bimester, the rebuild of a derived table): run by the screen before the first listing and
+    // after the last row is stored. Each is one rule of the library, tested without a screen.
+    std::function<void(Contexto&)> aoAbrir;
+    std::function<void(Contexto&)> aoFechar;
 };
 
 // Told of the changes of the rows, so that a view can follow them.
@@ -220,6 +256,8 @@ public:
     // Replaces (or completes) the open period's rows with the earlier period's, in one
     // set-based statement within one transaction, then reloads.
     bool copiaBimestreAnterior();
+    // The copy is offered in the open period.
+    bool podeCopiar() const;
     // The open period read as a number minus one.
     QString periodoAnterior() const;
 
@@ -236,6 +274,14 @@ private:
     bool ehChave(int coluna) const;
     // WHERE of one row: its period and key as stored.
     QString ondeLinha(const Linha& l, QVariantList& valores) const;
+    // "col = ?" for each column of the table that a cell is stored in, with the stored values.
+    void condicoesDaColuna(int coluna, const QVariant& v, const QString& prefixo, QStringList& condicoes,
+                           QVariantList& valores) const;
+    // The table's columns and values a cell is written to.
+    void camposDaColuna(int coluna, const QVariant& v, QStringList& campos, QVariantList& valores) const;
+    // A new row's key (without the identifier) exists in the rows this grid lists. Nothing to
+    // test when a key cell is blank.
+    bool chaveExiste(const Linha& l) const;
     void insere(Linha& l);
     void atualiza(const Linha& l);
     void remove(int linha);

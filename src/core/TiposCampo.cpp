@@ -80,6 +80,8 @@ QString TextoDoValor(const DefinicaoCampo& c, const QVariant& v)
         return v.toString();
     case TipoCampo::SimNao:
         return v.toInt() ? QStringLiteral("Sim") : QStringLiteral("Não");
+    case TipoCampo::Periodo:
+        return v.toString().size() == 6 ? PeriodoFormatado(v.toString()) : v.toString();
     case TipoCampo::Texto:
     case TipoCampo::Telefone:
     case TipoCampo::Codigo:
@@ -146,6 +148,10 @@ QVariant ValorDoTexto(const DefinicaoCampo& c, const QString& bruto, Interacao* 
         if (p == u'N' || p == u'0')
             return 0;
         return {};
+    }
+    case TipoCampo::Periodo: {
+        const QString d = SomenteDigitos(t);
+        return d.size() == 6 ? QVariant(t.contains(u'/') ? PeriodoDeTela(d) : d) : QVariant();
     }
     }
     return {};

@@ -27,6 +27,7 @@ enum class TipoCampo {
     Codigo,     // a code whose description is looked up (see ConsultaCodigo)
     Lista,      // one of a list of values: stored `valor`, shown `texto`
     SimNao,     // stored 1 / 0, shown "Sim" / "Não"
+    Periodo,    // a reporting period: stored "201203", shown "03/2012"
 };
 
 struct OpcaoLista {

@@ -33,18 +33,22 @@ QList<ItemConsulta> ConsultaGeral(const Banco& banco, const QString& tabela, con
     return r;
 }
 
+QString PadraoContem(const QString& texto)
+{
+    QString literal = texto;
+    literal.replace(u'\\', QStringLiteral("\\\\")).replace(u'%', QStringLiteral("\\%")).replace(u'_', QStringLiteral("\\_"));
+    return u'%' + literal + u'%';
+}
+
 QList<Cidade> LocalizaCidades(const Banco& banco, const QString& nome)
 {
     QString sql = QStringLiteral("SELECT IdCidade, Nome FROM Cidades");
     QVariantList valores;
     if (!nome.isEmpty()) {
-        // The typed text is matched literally: "%" and "_" typed by the user are no wildcards.
-        QString literal = nome;
-        literal.replace(u'\\', QStringLiteral("\\\\")).replace(u'%', QStringLiteral("\\%")).replace(u'_', QStringLiteral("\\_"));
         // LIKE ignores the case of plain letters only; the upper and lower forms of the text
         // also find "SÃO" and "são" whichever way the name was typed.
         sql += QStringLiteral(" WHERE Nome LIKE ? ESCAPE '\\' OR Nome LIKE ? ESCAPE '\\'");
-        valores << u'%' + literal.toUpper() + u'%' << u'%' + literal.toLower() + u'%';
+        valores << PadraoContem(nome.toUpper()) << PadraoContem(nome.toLower());
     }
     sql += QStringLiteral(" ORDER BY Nome");
     QList<Cidade> r;

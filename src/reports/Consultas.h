@@ -36,5 +36,9 @@ struct Cidade {
     QString nome;
 };
 
+// The LIKE pattern of "contains the text", with the user's "%" and "_" matched literally
+// (the condition says ESCAPE '\\').
+QString PadraoContem(const QString& texto);
+
 // Cities whose name contains the text (all of them for a blank text), ordered by name.
 QList<Cidade> LocalizaCidades(const Banco& banco, const QString& nome);

@@ -24,6 +24,7 @@ QStringList TelasRegistradas() { return registro().keys(); }
 void RegistraTelasUsuarios();
 void RegistraTelasAdministracao();
 void RegistraTelasAtualizacao();
+void RegistraTelasAnexo1();
 
 void RegistraTodasAsTelas()
 {
@@ -34,4 +35,5 @@ void RegistraTodasAsTelas()
     RegistraTelasUsuarios();
     RegistraTelasAdministracao();
     RegistraTelasAtualizacao();
+    RegistraTelasAnexo1();
 }

@@ -190,6 +190,7 @@ QWidget* NovoEditorCampo(const DefinicaoCampo& c, Interacao* ui, QWidget* pai, b
     case TipoCampo::Cnpj:
     case TipoCampo::CpfCnpj: campo = new CampoDocumento(ui, c.tipo, pai); break;
     case TipoCampo::Cep: campo = new CampoDataCodigo(pai); campo->setMaxLength(9); break;
+    case TipoCampo::Periodo: campo = new CampoDataCodigo(pai); campo->setMaxLength(7); break;
     case TipoCampo::Telefone: campo = new CampoTelefone(pai); break;
     case TipoCampo::Lista: w = new CampoLista(c.opcoes, !c.obrigatorio, pai); break;
     case TipoCampo::SimNao:

@@ -1,7 +1,9 @@
 #include "ui/core/GradeRegistro.h"
 #include "ui/core/Campos.h"
+#include "ui/core/Seletores.h"
 
 #include <QAbstractTableModel>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -232,6 +234,9 @@ protected:
             case Qt::Key_Delete:
                 dono_.excluiLinhaAtual();
                 return;
+            case Qt::Key_F4:
+                dono_.abreSeletor();
+                return;
             case Qt::Key_Return:
             case Qt::Key_Enter:
                 setCurrentIndex(moveCursor(MoveNext, Qt::NoModifier));
@@ -273,14 +278,25 @@ GradeRegistro::GradeRegistro(Contexto& ctx, DefinicaoGrade definicao, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(vista_);
-    if (def.ofereceCopia) {
-        botaoCopia_ = new QPushButton(QStringLiteral("Importar Bimestre Anterior"), this);
-        connect(botaoCopia_, &QPushButton::clicked, this, &GradeRegistro::copiaBimestreAnterior);
+    const bool temSeletor = std::any_of(def.colunas.begin(), def.colunas.end(),
+                                        [](const ColunaGrade& c) { return !c.seletor.isEmpty(); });
+    if (def.ofereceCopia || temSeletor) {
         auto* botoes = new QHBoxLayout;
+        if (temSeletor) {
+            botaoSeletor_ = new QPushButton(QStringLiteral("&Localizar... (F4)"), this);
+            connect(botaoSeletor_, &QPushButton::clicked, this, &GradeRegistro::abreSeletor);
+            botoes->addWidget(botaoSeletor_);
+        }
         botoes->addStretch();
-        botoes->addWidget(botaoCopia_);
+        if (def.ofereceCopia) {
+            botaoCopia_ = new QPushButton(QStringLiteral("Importar Bimestre Anterior"), this);
+            connect(botaoCopia_, &QPushButton::clicked, this, &GradeRegistro::copiaBimestreAnterior);
+            botoes->addWidget(botaoCopia_);
+        }
         layout->addLayout(botoes);
     }
+    if (def.aoAbrir)
+        def.aoAbrir(ctx);
     PreencheGrid();
 }
 
@@ -299,7 +315,7 @@ void GradeRegistro::PreencheGrid()
     vista_->encerraEdicao(false);
     grade_->PreencheGrid();
     if (botaoCopia_)
-        botaoCopia_->setEnabled(grade_->podeIncluir());
+        botaoCopia_->setEnabled(grade_->podeIncluir() && grade_->podeCopiar());
 }
 
 void GradeRegistro::defineMestre(const QVariantList& valores)
@@ -307,7 +323,7 @@ void GradeRegistro::defineMestre(const QVariantList& valores)
     vista_->encerraEdicao(false);
     grade_->defineMestre(valores);
     if (botaoCopia_)
-        botaoCopia_->setEnabled(grade_->podeIncluir());
+        botaoCopia_->setEnabled(grade_->podeIncluir() && grade_->podeCopiar());
 }
 
 bool GradeRegistro::gravaPeriodo()
@@ -321,8 +337,12 @@ bool GradeRegistro::gravaPeriodo()
 
 void GradeRegistro::vaiParaLinhaNova()
 {
-    if (!grade_->podeIncluir())
+    if (!grade_->podeIncluir()) {
+        const DefinicaoGrade& def = grade_->definicao();
+        if (!def.mestre.empty() && grade_->valoresMestre().isEmpty() && !def.mensagemSemMestre.isEmpty())
+            MostraAviso(grade_->contexto().interacao(), def.mensagemSemMestre);
         return;
+    }
     int coluna = 0;
     while (coluna < grade_->colunas() && (!grade_->colunaDigitavel(coluna) || grade_->coluna(coluna).oculta))
         ++coluna;
@@ -377,4 +397,47 @@ void GradeRegistro::copiaBimestreAnterior()
     vista_->encerraEdicao(false);
     if (grade_->copiaBimestreAnterior())
         Q_EMIT registrosAlterados();
+}
+
+void GradeRegistro::abreSeletor()
+{
+    vista_->encerraEdicao(true);
+    const QModelIndex atual = vista_->currentIndex();
+    int coluna = atual.isValid() ? atual.column() : -1;
+    if (coluna < 0 || grade_->coluna(coluna).seletor.isEmpty()) {
+        coluna = -1;
+        for (int c = 0; c < grade_->colunas() && coluna < 0; ++c)
+            if (!grade_->coluna(c).seletor.isEmpty())
+                coluna = c;
+    }
+    if (coluna < 0)
+        return;
+    int linha = atual.isValid() ? atual.row() : grade_->linhas();
+    const bool nova = linha >= grade_->linhas();
+    if (!nova && !grade_->editavel(linha, coluna))
+        return;
+    if (nova && !grade_->podeIncluir()) {
+        vaiParaLinhaNova(); // tells why, when the register says so
+        return;
+    }
+    const FabricaSeletor* seletor = SeletorDeId(grade_->coluna(coluna).seletor);
+    if (!seletor)
+        return;
+    const std::optional<ResultadoSeletor> escolha = (*seletor)(grade_->contexto(), *grade_, nova ? -1 : linha, this);
+    if (!escolha || escolha->empty())
+        return;
+    if (nova && (linha = grade_->novaLinha()) < 0)
+        return;
+    // Code cells are typed, so that their look-ups and the register's rules run; the rest is set.
+    for (const auto& [campo, texto] : *escolha) {
+        const int c = grade_->indice(campo);
+        if (c < 0)
+            continue;
+        if (grade_->colunaDigitavel(c))
+            grade_->defineTexto(linha, c, texto);
+        else
+            grade_->defineValor(linha, c, ValorDoTexto(grade_->campoDaColuna(c), texto));
+    }
+    vista_->setFocus();
+    vista_->setCurrentIndex(modelo_->index(linha, coluna));
 }

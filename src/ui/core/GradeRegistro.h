@@ -27,6 +27,9 @@ public:
     // "Importar Bimestre Anterior", only for registers that offer the copy; a screen may move it
     // into its own button row.
     QPushButton* botaoCopia() const { return botaoCopia_; }
+    // "Localizar... (F4)", for grids with pickers: opens the current cell's picker (or the row's
+    // first one).
+    QPushButton* botaoSeletor() const { return botaoSeletor_; }
 
 public Q_SLOTS:
     // Reloads the open period's rows.
@@ -43,6 +46,8 @@ public Q_SLOTS:
     void cancelaLinhaAtual();
     void excluiLinhaAtual();
     void copiaBimestreAnterior();
+    // The picker of the current cell fills the current row (a new one on the last row).
+    void abreSeletor();
 
 Q_SIGNALS:
     // A row was inserted, updated or deleted, or the rows were copied.
@@ -62,4 +67,5 @@ private:
     Modelo* modelo_ = nullptr;
     Vista* vista_ = nullptr;
     QPushButton* botaoCopia_ = nullptr;
+    QPushButton* botaoSeletor_ = nullptr;
 };

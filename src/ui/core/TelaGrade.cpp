@@ -15,6 +15,8 @@ TelaGrade::TelaGrade(Contexto& ctx, DefinicaoGrade definicao, const QString& tit
     const DefinicaoGrade& def = grade_->grade().definicao();
     if (QPushButton* copia = grade_->botaoCopia())
         botoes_.linha->insertWidget(3, copia);
+    if (QPushButton* seletor = grade_->botaoSeletor())
+        botoes_.linha->insertWidget(0, seletor);
     botoes_.novo->setEnabled(def.permiteIncluir && !def.gravaPeriodoInteiro);
     botoes_.excluir->setEnabled(def.permiteExcluir);
     connect(botoes_.novo, &QPushButton::clicked, grade_, &GradeRegistro::vaiParaLinhaNova);
@@ -41,6 +43,8 @@ void TelaGrade::closeEvent(QCloseEvent* evento)
         evento->ignore();
         return;
     }
+    if (const auto& aoFechar = grade_->grade().definicao().aoFechar)
+        aoFechar(grade_->grade().contexto());
     evento->accept();
 }
 
