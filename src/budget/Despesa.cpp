@@ -210,6 +210,7 @@ DefinicaoGrade DefinicaoDespesa(const Contexto& ctx)
             return std::pair{QStringLiteral("Excluir"), QStringLiteral("Deseja realmente excluir o Elemento Despesa: ")
                                                             + g.valor(linha, ColNatureza).toString() + QStringLiteral(" ?")};
         },
+        .valoresVaziosSaoZero = true,
         .aoFechar = [](Contexto& c) {
             try {
                 RecompoeDespesaPorFuncao(c.BancoOrgao, c.BimReferencia);

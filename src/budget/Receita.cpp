@@ -131,6 +131,7 @@ DefinicaoGrade DefinicaoReceita(const Contexto& ctx)
         .mensagemDuplicada = QStringLiteral("Este código ja existe com essa receita nesse bimestre"),
         .duplicadaAoDigitar = true,
         .aposAlterar = aposAlterar,
+        .valoresVaziosSaoZero = true,
         .aoAbrir = [](Contexto& c) {
             if (c.BimReferencia.isEmpty() || c.BimReferencia.endsWith(QStringLiteral("01")))
                 return;

@@ -523,6 +523,10 @@ bool Grade::gravaLinha(int linha)
             recusa = def_.antesGravar(*this, linha);
         if (!recusa) {
             Linha gravada = linhas_[linha]; // the callback may have filled cells
+            if (def_.valoresVaziosSaoZero)
+                for (int c = 0; c < colunas(); ++c)
+                    if (def_.colunas[c].formato == TipoCampo::Valor && def_.colunas[c].gravada && branco(gravada.valores[c]))
+                        gravada.valores[c] = qlonglong(0);
             if (gravada.estado == Estado::Nova)
                 insere(gravada);
             else

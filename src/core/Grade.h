@@ -146,6 +146,8 @@ struct DefinicaoGrade {
     std::function<bool(const Grade&, int linha)> linhaSomenteLeitura;
     bool permiteIncluir = true;
     bool permiteExcluir = true;
+    // Money cells left empty are stored as 0 (the Anexo I amounts are never null).
+    bool valoresVaziosSaoZero = false;
 
     // Whole-period save (the fixed-line statements): leaving a row stores nothing; gravaPeriodo()
     // deletes the period's rows and inserts every line in one transaction, then shows
