@@ -401,7 +401,8 @@ TEST_F(Referencia, LinhasQueOProgramaLe)
         {"tabAnexo32Campos", {""}, {"1", "2", "3"}, 0},       // summed up to 3: no total among them
         // personnel expense: the summary's line, the current net revenue the check compares,
         // the percentages and limits of the simplified statement
-        {"tabAnexo15Campos", {""}, {"12", "14", "15", "16", "17"}}, {"tabAnexo16Campos", {""}, {"21", "24", "25"}},
+        {"tabAnexo15Campos", {""}, {"12", "14", "15", "16", "17"}},
+        {"tabAnexo16Campos", {""}, {"21", "24", "25"}, 1, 1},   // computed, in the table of the consolidated debt
         {"tabAnexo17Campos", {""}, {"7", "9", "10"}}, {"tabAnexo18Campos", {""}, {"1", "4", "5", "7", "8", "9", "10"}},
         {"tabAnexo22bCampos", {""}, faixa(1, 13)},
     };
@@ -420,6 +421,75 @@ TEST_F(Referencia, LinhasQueOProgramaLe)
     EXPECT_NE(linhaVista(orgao(), "tabAnexo10Campos", "8", "")->second, 2);
     EXPECT_EQ(conta("SELECT COUNT(*) FROM tabAnexo11Campos WHERE campo <= 26 AND tipomovimento <> 1"), 0);
     EXPECT_EQ(conta("SELECT COUNT(*) FROM tabAnexo11MunCampos WHERE campo <= 26 AND tipomovimento <> 1"), 0);
+}
+
+// Captions of the 2012 models (4th edition of the fiscal-statements manual) where earlier or later
+// models word the line differently: a sample per catalogue, each pinning the 2012 wording.
+TEST_F(Referencia, LegendasSaoAsDosModelosDe2012)
+{
+    const struct Legenda { const char* tabela; const char* campo; const char* texto; } legendas[] = {
+        {"tabAnexo03Campos", "1706", "Transferências da LC nº 61/1989"},
+        {"tabAnexo04Campos", "6", "Outras Receitas de Contribuições"},   // employer contributions are intra-budget
+        {"tabAnexo04Campos", "17", "Patronal"},
+        {"tabAnexo05Campos", "3", "Disponibilidade de Caixa Bruta"},
+        {"tabAnexo06campos", "2", "Receitas Tributárias"},
+        {"tabAnexo08Campos", "6", "RESULTADO PARA APURAÇÃO DA REGRA DE OURO (III) = (I - II)"},
+        {"tabAnexo10Campos", "8", "SALDO FINANCEIRO A APLICAR (III)"},
+        {"tabAnexo11MunCampos", "5", "Multas, Juros de Mora, Atualização Monetária e Outros Encargos da Dívida Ativa dos Impostos"},
+        {"tabAnexo11MunCampos", "221", "FUNDEB 60%"},
+        {"tabAnexo11MunCampos", "229", "Máximo de 40% em Despesa com MDE, que não Remuneração do Magistério (%)"},
+        {"tabAnexo11Campos", "214", "Com Ensino Fundamental"},
+        {"tabAnexo11Campos_06", "110", "FUNDEB 60%"},
+        {"tabAnexo12CamposMun", "5", "Multas, Juros de Mora, Atualização Monetária e Outros Encargos da Dívida Ativa dos Impostos"},
+        {"tabAnexo12CamposMun", "9", "TRANSFERÊNCIA DE RECURSOS DO SISTEMA ÚNICO DE SAÚDE-SUS (II)"},
+        {"tabAnexo12CamposMun", "34", "RESTOS A PAGAR INSCRITOS NO EXERCÍCIO SEM DISPONIBILIDADE FINANCEIRA DE RECURSOS PRÓPRIOS VINCULADOS"},
+        {"tabAnexo12Campos", "5", "Multas, Juros de Mora, Atualização Monetária e Outros Encargos da Dívida Ativa dos Impostos"},
+        {"tabAnexo12Campos", "42", "RESTOS A PAGAR INSCRITOS NO EXERCÍCIO SEM DISPONIBILIDADE FINANCEIRA DE RECURSOS PRÓPRIOS VINCULADOS"},
+        {"tabAnexo15Campos", "7", "Decorrentes de Decisão Judicial"},
+        {"tabAnexo15Campos", "8", "Despesas de Exercícios Anteriores"},
+        {"tabAnexo15Campos", "15", "% da DESPESA TOTAL COM PESSOAL - DTP sobre a RCL (VI) = (IV/V) * 100"},
+        {"tabAnexo16Campos", "9", "Disponibilidade de Caixa Bruta"},
+        {"tabAnexo16Campos", "10", "Demais Haveres Financeiros"},
+        {"tabAnexo16Campos", "21", "DÍVIDA CONSOLIDADA LÍQUIDA (DCL) (III) = (I - II)"},
+        {"tabAnexo16Campos", "30", "DÍVIDA DE PPP"},
+        {"tabAnexo16Campos", "36", "Do FGTS"},
+        {"tabAnexo16Campos", "54", "Disponibilidade de Caixa Bruta"},
+        {"tabAnexo17Campos", "7", "TOTAL GARANTIAS CONCEDIDAS (III) = (I + II)"},
+        {"tabAnexo18Campos", "9", "LIMITE GERAL DEFINIDO POR RESOLUÇÃO DO SENADO FEDERAL PARA AS OPERAÇÕES DE CRÉDITO INTERNAS E EXTERNAS"},
+        {"tabAnexo22bCampos", "13", "VALOR TOTAL DE RESTOS A PAGAR NÃO PROCESSADOS / DISPONIBILIDADE DE CAIXA LÍQUIDA (ANTES DA INSCRIÇÃO EM RP 2012)"},
+        {"tabanexo29Campos", "11", "Impacto do saldo das PPP (VI) = (IV - V)"},
+        {"tabanexo31Campos", "15", "Resultado Primário (III) = (I - II)"},
+        {"tabAnexo32Campos", "7", "Lucros ou Prejuízos Acumulados"},
+        {"tabAnexo33Campos", "12", "SALDO FINANCEIRO (III)"},
+        {"TabAnexo34Campos", "20", "RESULTADO PREVIDENCIÁRIO (III) = (I - II)"},
+        {"tabAnexo36Campos", "10", "Margem Líquida de Expansão de DOCC (V) = (III - IV)"},
+    };
+    for (const Legenda& l : legendas)
+        EXPECT_EQ(orgao().valor(QStringLiteral("SELECT descricao FROM %1 WHERE CAST(campo AS TEXT) = ?").arg(l.tabela), {l.campo}).toString(),
+                  QString::fromUtf8(l.texto)) << l.tabela << " linha " << l.campo;
+
+    // Wording of the 2009 debt model and of the models from 2013 on (health under LC 141, the alert
+    // limit, the suffix of the personnel exclusions), which no 2012 line carries.
+    const char* alheios[] = {"OBRIGAÇÕES NÃO INTEGRANTES", "Ativo Disponível", "de período anterior ao da apuração",
+                             "INSCRITOS INDEVIDAMENTE", "PERCENTUAL MÍNIMO QUE NÃO FOI APLICADA", "LIMITE DE ALERTA",
+                             "DÍVIDA COM INSTITUIÇÃO FINANCEIRA"};
+    for (const auto& [t, largura] : kCatalogos)
+        for (const QStringList& l : linhas("SELECT campo, descricao FROM " + t))
+            for (const char* a : alheios)
+                EXPECT_FALSE(l[1].contains(QString::fromUtf8(a), Qt::CaseInsensitive)) << t.toStdString() << " linha " << l[0].toStdString();
+    EXPECT_EQ(conta("SELECT COUNT(*) FROM tabAnexo16Campos WHERE descricao = 'Haveres Financeiros'"), 0);
+
+    // The net consolidated debt follows the deductions directly; the 2012 blocks of the debt statement
+    // come in the model's order (debt, contractual detail, other values, social security), one table each.
+    EXPECT_EQ(orgao().valor("SELECT group_concat(campo) FROM (SELECT campo FROM tabAnexo16Campos WHERE campo > 8 AND campo <= 21 ORDER BY campo)").toString(),
+              "9,10,11,21");
+    EXPECT_EQ(conta("SELECT COUNT(*) FROM tabAnexo16Campos a, tabAnexo16Campos b WHERE a.campo < b.campo AND a.tipomovimento > b.tipomovimento"), 0);
+    // Each of the two FUNDEB deductions is split into the 60% and the 40% parts, in both spheres.
+    for (const char* t : {"tabAnexo11Campos", "tabAnexo11MunCampos"}) {
+        EXPECT_EQ(conta(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE tipomovimento = 2 AND grupo = 0 AND descricao IN ('FUNDEB 60%', 'FUNDEB 40%')").arg(t)), 4) << t;
+        EXPECT_EQ(conta(QStringLiteral("SELECT COUNT(*) FROM %1 a, %1 b WHERE a.campo < b.campo AND a.tipomovimento = 2 AND b.tipomovimento = 2 "
+                                       "AND a.descricao LIKE 'Máximo de 5%' AND b.descricao LIKE 'Mínimo de 60%'").arg(t)), 0) << t;
+    }
 }
 
 // Catalogue rows that must not exist.
