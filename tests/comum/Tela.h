@@ -68,3 +68,22 @@ void NoModal(F faz, bool* viu = nullptr)
         faz(m);
     });
 }
+
+// Types into whatever has the focus, key by key (in a grid the first key opens the cell's
+// editor); "\t" is Tab, "\r" Enter, "\x1b" Esc, "\x7f" Delete.
+inline void DigitaTeclas(const QString& texto)
+{
+    for (const QChar c : texto) {
+        const Qt::Key k = c == u'\t' ? Qt::Key_Tab : c == u'\r' ? Qt::Key_Return : c == u'\x1b' ? Qt::Key_Escape
+                        : c == u'\x7f' ? Qt::Key_Delete : Qt::Key(0);
+        QWidget* foco = QApplication::focusWidget();
+        ASSERT_NE(foco, nullptr) << "nothing has the focus to type " << texto.toStdString();
+        if (k)
+            QTest::keyClick(foco, k);
+        else if (c.unicode() < 0x80)
+            QTest::keyClick(foco, c.toLatin1());
+        else // accented letters have no key of their own: the event carries the text
+            QTest::sendKeyEvent(QTest::Click, foco, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QApplication::processEvents();
+    }
+}

@@ -84,20 +84,7 @@ struct Tela {
         w->vista()->setCurrentIndex(m()->index(l, c));
         QApplication::processEvents();
     }
-    // Types into whatever has the focus (the first key opens the cell's editor); "\t" is Tab,
-    // "\r" Enter, "\x1b" Esc, "\x7f" Delete.
-    void digita(const QString& texto)
-    {
-        for (const QChar c : texto) {
-            const Qt::Key k = c == u'\t' ? Qt::Key_Tab : c == u'\r' ? Qt::Key_Return : c == u'\x1b' ? Qt::Key_Escape
-                            : c == u'\x7f' ? Qt::Key_Delete : Qt::Key(0);
-            if (k)
-                QTest::keyClick(QApplication::focusWidget(), k);
-            else
-                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-            QApplication::processEvents();
-        }
-    }
+    void digita(const QString& texto) { DigitaTeclas(texto); }
     int conta(const QString& onde) { return banco().valor("SELECT count(*) FROM tabTesteFonte WHERE " + onde).toInt(); }
 };
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <algorithm>
+#include <utility>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -89,8 +90,14 @@ public:
             if (linha < 0)
                 return false;
         }
-        return g_.defineTexto(linha, i.column(), valor.toString());
+        const bool ok = g_.defineTexto(linha, i.column(), valor.toString());
+        // A typed code the rules refused (and emptied): the cursor stays on it.
+        recusada_ = ok && g_.valor(linha, i.column()).toString().trimmed().isEmpty();
+        return ok;
     }
+
+    // Whether the last cell typed was refused; asking clears it.
+    bool tomaRecusada() { return std::exchange(recusada_, false); }
 
     QVariant headerData(int secao, Qt::Orientation o, int papel) const override
     {
@@ -138,6 +145,7 @@ public:
 private:
     Grade& g_;
     bool mudando_ = false;
+    bool recusada_ = false;
     std::vector<QVariant> alinhamento_;
     std::vector<QVariant> fundo_;
 };
@@ -203,6 +211,13 @@ public:
     }
 
 protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint dica) override
+    {
+        if (dono_.modelo_->tomaRecusada())
+            dica = QAbstractItemDelegate::NoHint;
+        QTableView::closeEditor(editor, dica);
+    }
+
     void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override
     {
         QTableView::currentChanged(atual, anterior);

@@ -1,0 +1,208 @@
+// The Anexo I screens as a user meets them: opened from their menu entries, typed into with the
+// keyboard (Brazilian money), the pickers answered, and closed.
+#include "Capturas.h"
+#include "comum/BancoTeste.h"
+#include "ui/Telas.h"
+#include "ui/budget/FrmReceita.h"
+#include "ui/budget/FrmSeletores.h"
+#include "ui/core/GradeRegistro.h"
+#include "ui/core/TelaGrade.h"
+#include "ui/core/TelaMestreDetalhe.h"
+
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+
+namespace {
+class SemNavegacao : public Navegacao {
+public:
+    void abreMenu(const QString&) override {}
+    void abreJanela(QWidget*) override {}
+    void encerra() override {}
+    QWidget* janela() override { return nullptr; }
+};
+
+struct Anexo1 {
+    ProgramaTeste p;
+    SemNavegacao nav;
+    std::unique_ptr<QWidget> tela;
+
+    explicit Anexo1(const QString& periodo = "201202")
+    {
+        p.configuraOrgao("P001");
+        p.ctx.BimReferencia = periodo;
+        RegistraTodasAsTelas();
+        sql("INSERT INTO tabFonte VALUES (?, '001', 'Recursos Ordinários'), (?, '102', 'Saúde - 15%')", {periodo, periodo});
+        sql("INSERT INTO tabInstitucional (bimreferencia, codigo, descricao) VALUES (?, '0201', 'Gabinete do Prefeito'),"
+            " (?, '0801', 'Fundo Municipal de Saúde')",
+            {periodo, periodo});
+        sql("INSERT INTO tabPrograma VALUES (?, '0010', 'Gestão Administrativa')", {periodo});
+        sql("INSERT INTO tabProjeto VALUES (?, '0010', '2001', 'Manutenção do Gabinete')", {periodo});
+    }
+    void sql(const QString& s, const QVariantList& v = {}) { p.ctx.BancoOrgao.executa(s, v); }
+    QString texto(const QString& s, const QVariantList& v = {}) { return p.ctx.BancoOrgao.valor(s, v).toString(); }
+    QWidget* abre(const QString& idMenu)
+    {
+        const FabricaTela* f = TelaDoMenu(idMenu);
+        EXPECT_NE(f, nullptr) << idMenu.toStdString();
+        tela.reset((*f)(p.ctx, nav));
+        tela->resize(1280, 520);
+        Mostra(*tela, idMenu);
+        return tela.get();
+    }
+    static void vaiPara(GradeRegistro* g, int linha, int coluna)
+    {
+        QApplication::setActiveWindow(g->window()); // back from a modal picker
+        g->vista()->setFocus();
+        g->vista()->setCurrentIndex(g->modelo()->index(linha, coluna));
+        QApplication::processEvents();
+    }
+    static QString celula(GradeRegistro* g, int l, int c) { return g->modelo()->index(l, c).data().toString(); }
+};
+} // namespace
+
+TEST(TelasAnexo1, DespesaDigitadaComSeletoresEFechadaRecompoePorFuncao)
+{
+    Anexo1 a;
+    auto* tela = static_cast<TelaGrade*>(a.abre("registrar.01.despesa"));
+    GradeRegistro* g = tela->grade();
+    ASSERT_EQ(g->modelo()->columnCount(), 19);
+    EXPECT_EQ(g->modelo()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("Código Projeto\\Atividade"));
+    EXPECT_TRUE(g->vista()->isColumnHidden(18)); // the unprocessed payables only in "201106"
+
+    // The source through its picker (F4), the rest typed; Enter goes from cell to cell.
+    Anexo1::vaiPara(g, 0, 0);
+    bool viu = false;
+    NoModal<FrmLista>(
+        [](FrmLista* f) {
+            EXPECT_EQ(f->grade()->rowCount(), 2);
+            Captura(f, "seletor-fontes");
+            f->grade()->selectRow(1);
+            Clica(*f, "cmdOk");
+        },
+        &viu);
+    QTest::keyClick(g->vista(), Qt::Key_F4);
+    ASSERT_TRUE(viu);
+    EXPECT_EQ(Anexo1::celula(g, 0, 0), "102");
+    EXPECT_EQ(Anexo1::celula(g, 0, 1), QStringLiteral("Saúde - 15%"));
+    Anexo1::vaiPara(g, 0, 2);
+    DigitaTeclas("0801\r\r04122\r\r0010\r2001\r\r319011\r\r");
+    EXPECT_EQ(Anexo1::celula(g, 0, 3), QStringLiteral("Fundo Municipal de Saúde"));
+    EXPECT_EQ(Anexo1::celula(g, 0, 8), QStringLiteral("Manutenção do Gabinete"));
+    EXPECT_FALSE(Anexo1::celula(g, 0, 10).isEmpty());
+    // The initial appropriation is typed in the first bimester only: here the cursor skips it.
+    Anexo1::vaiPara(g, 0, 12);
+    DigitaTeclas("1.500,00\r\r2.000,50\r\r1.234,56\r\r");
+    EXPECT_EQ(Anexo1::celula(g, 0, 13), "1.500,00");
+    EXPECT_EQ(Anexo1::celula(g, 0, 15), "2.000,50");
+    EXPECT_EQ(Anexo1::celula(g, 0, 17), "1.234,56");
+    // Committed above the appropriation: refused with the rule's text, the row stays.
+    a.p.ui.limpa();
+    Clica(*tela, "cmdGravar");
+    EXPECT_EQ(a.p.ui.ultimo(), QStringLiteral("Valor Empenhado no Exercício não pode ser maior que Valor Atualizado.\n"
+                                              " Pressione 'Esc' para cancelar!"));
+    Anexo1::vaiPara(g, 0, 12);
+    DigitaTeclas("3.000\r");
+    a.p.ui.limpa();
+    Clica(*tela, "cmdGravar");
+    EXPECT_TRUE(a.p.ui.mensagens.isEmpty()) << a.p.ui.ultimo().toStdString();
+    EXPECT_EQ(a.texto("SELECT ValorDotAtualizada || '|' || ValorEmpExercicio FROM tabDespesaMovimento"), "30000000|20005000");
+    Captura(tela, "despesa");
+
+    tela->close();
+    EXPECT_EQ(a.texto("SELECT Codigo_tabDespFuncFuncao || Codigo_tabDespFuncSubFuncao || '|' || valorempexercicio "
+                      "FROM tabDespFuncMovimento WHERE Bimreferencia = '201202'"),
+              "04122|20005000");
+    a.abre("registrar.02");
+    auto* funcao = static_cast<TelaGrade*>(a.tela.get())->grade();
+    EXPECT_EQ(Anexo1::celula(funcao, 0, 8), "04122");
+    EXPECT_EQ(Anexo1::celula(funcao, 0, 14), "2.000,50");
+    Captura(a.tela.get(), "anexo02");
+}
+
+TEST(TelasAnexo1, ReceitaDetalheResumoENaturezaDaDespesa)
+{
+    Anexo1 a;
+    const QString codigo = a.texto("SELECT codigo FROM tabReceitaCodigoNovo WHERE IndRecebeMovimento = 1 AND competencia = 'M' "
+                                   "ORDER BY codigo LIMIT 1");
+    // The first bimester's line is carried into the second when the editor opens.
+    a.sql("INSERT INTO tabReceitaMovimento VALUES ('201201', ?, '001', 1000000, 1000000, 250000, 250000)", {codigo});
+    auto* tela = static_cast<FrmReceita*>(a.abre("registrar.01.receita"));
+    GradeRegistro* g = tela->detalhe();
+    ASSERT_EQ(g->grade().linhas(), 1);
+    EXPECT_EQ(Anexo1::celula(g, 0, 7), "25,00");
+    Anexo1::vaiPara(g, 0, 6);
+    DigitaTeclas("10,5\r");
+    EXPECT_EQ(Anexo1::celula(g, 0, 7), "35,50");
+    tela->abas()->setCurrentIndex(1); // stores the line, then sums
+    EXPECT_EQ(a.texto("SELECT ValorRealizadoExercicio FROM tabReceitaMovimento WHERE bimreferencia = '201202'"), "355000");
+    QTableWidget* r = tela->resumo();
+    int linha = -1;
+    for (int i = 0; i < r->rowCount() && linha < 0; ++i)
+        if (r->item(i, 0)->text() == codigo.left(1) + "0000000")
+            linha = i;
+    ASSERT_GE(linha, 0);
+    EXPECT_EQ(r->item(linha, 4)->text(), "10,50");
+    Captura(tela, "receita-resumo");
+
+    // A synthetic code typed on the detail page is refused and emptied.
+    tela->abas()->setCurrentIndex(0);
+    Anexo1::vaiPara(g, 1, 0);
+    DigitaTeclas(codigo.left(1) + "0000000\r");
+    EXPECT_EQ(a.p.ui.ultimo(), "Codigo de Receita Sintetico digite o valor em um codigo Analitico");
+    EXPECT_TRUE(Anexo1::celula(g, 1, 0).isEmpty());
+    DigitaTeclas("\x1b\x1b");
+    tela->close();
+
+    // The expense-nature picker refuses an incomplete choice, then joins the four codes.
+    auto* despesa = static_cast<TelaGrade*>(a.abre("registrar.01.despesa"));
+    Anexo1::vaiPara(despesa->grade(), 0, 9);
+    NoModal<QDialog>([&a](QDialog* d) {
+        Clica(*d, "cmdOk");
+        auto* categoria = d->findChild<QComboBox*>("cmbCatEconom");
+        categoria->setCurrentIndex(categoria->findData("3"));
+        for (const char* nome : {"cmbGrupoDesp", "cmbModalAplic", "cmbElemDesp"}) {
+            auto* c = d->findChild<QComboBox*>(nome);
+            c->setCurrentIndex(c->findData(QString(nome) == "cmbGrupoDesp" ? "3" : QString(nome) == "cmbModalAplic" ? "90" : "30"));
+        }
+        Captura(d, "natureza");
+        d->accept();
+        EXPECT_EQ(a.p.ui.ultimo(), QStringLiteral("Por selecione um código no campo Categoria Econômica."));
+    });
+    despesa->grade()->abreSeletor();
+    EXPECT_EQ(Anexo1::celula(despesa->grade(), 0, 9), "339030");
+    Anexo1::vaiPara(despesa->grade(), 0, 9);
+    DigitaTeclas("\x1b\x1b");
+}
+
+TEST(TelasAnexo1, RegistrosDeClassificacaoEContas)
+{
+    Anexo1 a;
+    auto* fontes = static_cast<TelaGrade*>(a.abre("registrar.01.fontes"));
+    Anexo1::vaiPara(fontes->grade(), 2, 0);
+    DigitaTeclas("001\r");
+    EXPECT_EQ(a.p.ui.ultimo(), "A fonte já existe");
+    EXPECT_EQ(fontes->grade()->vista()->currentIndex().column(), 0); // back on the refused code
+    DigitaTeclas("103\rConvênios com o Estado\r");
+    EXPECT_EQ(a.texto("SELECT Descricao FROM tabFonte WHERE Fonte = '103'"), QStringLiteral("Convênios com o Estado"));
+    EXPECT_NE(fontes->findChild<QPushButton*>(), nullptr);
+
+    // Projects need their programme chosen first.
+    auto* programas = static_cast<TelaMestreDetalhe*>(a.abre("registrar.01.programa"));
+    EXPECT_EQ(programas->abas()->tabText(1), "Projetos/Atividades");
+    programas->abas()->setCurrentIndex(1);
+    EXPECT_EQ(programas->detalhe(1)->grade().linhas(), 1); // the programme of the first row
+    Captura(programas, "programas");
+
+    auto* contas = static_cast<TelaGrade*>(a.abre("registrar.26"));
+    GradeRegistro* g = contas->grade();
+    Anexo1::vaiPara(g, 0, 1);
+    DigitaTeclas("001\r1234-5\r98765-0\rMovimento\rPrefeitura\r");
+    Anexo1::vaiPara(g, 1, 1);
+    EXPECT_TRUE(Anexo1::celula(g, 0, 1).startsWith("001-"));
+    EXPECT_EQ(Anexo1::celula(g, 0, 0), "02/2012");
+    EXPECT_EQ(a.texto("SELECT Banco || '|' || Agencia || '|' || Titular_Conta FROM tabAnexo26Extratos"), "001|1234-5|Prefeitura");
+    Captura(contas, "contas");
+}
