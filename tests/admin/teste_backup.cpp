@@ -147,8 +147,8 @@ TEST_F(Backup, BackupDeOutroOrgaoSoComSim)
     p.ui.respostas << false;
     EXPECT_FALSE(RestauraBackup(p.ctx, backup()));
     ASSERT_EQ(p.ui.perguntas.size(), 1);
-    EXPECT_EQ(p.ui.perguntas[0].texto, "Este backup é do órgão PREFEITURA MUNICIPAL DE DOURADOS (P002) e não do órgão "
-                                       "PREFEITURA MUNICIPAL DE CAMPO GRANDE (P001); deseja restaurar assim mesmo?");
+    EXPECT_EQ(p.ui.perguntas[0].texto, "Este backup é do órgão PREFEITURA MUNICIPAL DE SERENÓPOLIS (P002) e não do órgão "
+                                       "PREFEITURA MUNICIPAL DE RIO CELESTE (P001); deseja restaurar assim mesmo?");
     EXPECT_EQ(p.ui.padroes.back(), Interacao::Padrao::Nao);
     EXPECT_EQ(resumoDoBanco(), antes);
     EXPECT_EQ(QDir(p.ctx.pastaDoOrgao()).entryList({"lumoRestauracao*"}, QDir::Files), QStringList());

@@ -13,7 +13,7 @@ Configuracao completa(Contexto& ctx)
 {
     Configuracao c = LeConfiguracao(ctx);
     c.orgao["CGC"] = QStringLiteral("11222333000181");
-    c.orgao["cidade"] = QStringLiteral("Campo Grande");
+    c.orgao["cidade"] = QStringLiteral("Rio Celeste");
     for (auto& r : c.responsaveis) {
         r["nome"] = QStringLiteral("Maria da Silva");
         r["cpf"] = QStringLiteral("52998224725");
@@ -51,7 +51,7 @@ TEST_F(ConfiguracaoDoOrgao, PrimeiraAberturaCriaChaveEPeriodo)
         EXPECT_EQ(b.valor("SELECT group_concat(BimReferencia || ' ' || Situacao) FROM tabControleMovimento").toString(),
                   "201201 ABERTO");
         EXPECT_TRUE(c.periodo == "201201" && c.primeiraConfiguracao && c.backup);
-        EXPECT_EQ(c.orgao.value("cidade"), "Campo Grande");
+        EXPECT_EQ(c.orgao.value("cidade"), "Rio Celeste");
     }
     EXPECT_EQ(TituloConfiguracao("201206"), "Configuração do Sistema 6º Bimestre");
 }
@@ -183,7 +183,7 @@ TEST_F(ConfiguracaoDoOrgao, ImportacaoTrazOrgaoEResponsaveisDoUltimoPeriodoDe201
     {
         Banco v = ProgramaTeste::bancoOrgao(velho);
         v.executa("INSERT INTO tabChave (Codigo_tabOrgaos, CGC, Cidade, Email, backup) VALUES ('P001', '11222333000181', "
-                  "'Campo Grande', 'pref@ms.gov.br', 0)");
+                  "'Rio Celeste', 'contabilidade@rio-celeste.example', 0)");
         v.executa("INSERT INTO tabResponsavelInformacao (bimreferencia, nome, cpf) VALUES ('201005', 'Antigo', '1'), "
                   "('201006', 'Recente', '52998224725'), ('200906', 'Velho', '2')");
         v.executa("INSERT INTO tabResponsavelContabilidade (bimreferencia, nome, profissao) VALUES ('201006', 'Contador', 'CRC')");
@@ -199,7 +199,7 @@ TEST_F(ConfiguracaoDoOrgao, ImportacaoTrazOrgaoEResponsaveisDoUltimoPeriodoDe201
     const Banco& b = p.ctx.BancoOrgao;
     // one key row, the old version and e-mail, the backup question back on, this revision
     EXPECT_EQ(b.valor("SELECT group_concat(VersaoAtualAplicativo || ' ' || backup || ' ' || Email || ' ' || RevisaoAtual) "
-                      "FROM tabChave").toString(), "5.0 1 pref@ms.gov.br " + RevisaoPrograma());
+                      "FROM tabChave").toString(), "5.0 1 contabilidade@rio-celeste.example " + RevisaoPrograma());
     EXPECT_EQ(b.valor("SELECT group_concat(nome) FROM tabResponsavelInformacao WHERE bimreferencia = '201201'").toString(),
               "Recente");
     EXPECT_EQ(b.valor("SELECT profissao FROM tabResponsavelContabilidade WHERE bimreferencia = '201201'").toString(), "CRC");

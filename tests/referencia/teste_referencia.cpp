@@ -70,15 +70,25 @@ QString titulo(const Banco& b, const QString& chave)
 
 // ---------------------------------------------------------------- generic checks
 
+// Every CSV of ref/orgao (body database) and ref/config (data.mdb).
+std::vector<std::pair<QFileInfo, const Banco*>> arquivosDeReferencia(const Banco& orgao, const Banco& config)
+{
+    std::vector<std::pair<QFileInfo, const Banco*>> r;
+    for (auto [pasta, banco] : {std::pair{"ref/orgao", &orgao}, {"ref/config", &config}})
+        for (const QFileInfo& csv : QDir(QDir(DirDados()).filePath(pasta)).entryInfoList({"*.csv"}, QDir::Files))
+            r.emplace_back(csv, banco);
+    return r;
+}
+
 TEST_F(Referencia, CadaArquivoCarregaTodasAsLinhasESemDuplicatas)
 {
-    for (const QFileInfo& csv : QDir(QDir(DirDados()).filePath("ref/orgao")).entryInfoList({"*.csv"}, QDir::Files)) {
+    for (const auto& [csv, banco] : arquivosDeReferencia(orgao(), *config_)) {
         SCOPED_TRACE(csv.fileName().toStdString());
         QFile f(csv.filePath());
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const auto registros = esquema::LeCsv(QString::fromUtf8(f.readAll()));
         const QString tabela = csv.completeBaseName();
-        EXPECT_EQ(conta("SELECT COUNT(*) FROM " + tabela), int(registros.size() - 1));
+        EXPECT_EQ(banco->valor("SELECT COUNT(*) FROM " + tabela).toInt(), int(registros.size() - 1));
         // The first column is the key the editors and look-ups search by: never blank, never
         // repeated, even without case or surrounding blanks.
         QSet<QString> chaves;
@@ -87,6 +97,36 @@ TEST_F(Referencia, CadaArquivoCarregaTodasAsLinhasESemDuplicatas)
             EXPECT_FALSE(chave.isEmpty() || (chaves.contains(chave) && tabela != "tabMenu")) << chave.toStdString();
             chaves.insert(chave);
         }
+    }
+}
+
+// Row counts within the bounds of each table: a truncated or doubled transcription shows here.
+// Every reference table has bounds; the line catalogues have their own checks below.
+TEST_F(Referencia, CadaTabelaTemONumeroDeLinhasEsperado)
+{
+    const std::map<QString, std::pair<int, int>> limites = {
+        {"Cidades", {5565, 5565}}, {"Bancos", {300, 1000}}, {"tabDespesaCategoriaEconomica", {4, 4}},
+        {"tabDespesaGrupoDespesa", {8, 8}}, {"tabDespesaModalidadeAplicacao", {15, 40}},
+        {"tabDespesaElementoDespesa", {70, 99}}, {"tabDespFuncFuncao", {29, 29}}, {"tabDespFuncSubFuncao", {100, 130}},
+        {"tabReceitaCodigoNovo", {100, 5000}}, {"tabOrgaos", {11, 100}}, {"Orgaos", {11, 100}},
+        {"tabMenu", {100, 11 * 44}}, {"tabIndice", {46, 46}}, {"tabMensagem", {50, 1000}}, {"tabPermissoes", {7, 7}},
+        {"tabGrupos", {1, 1}}, {"tabUsuarios", {1, 1}}, {"tabAnexo07Poderes", {3, 10}},
+        {"tabAnexo13Modalidade", {5, 30}}, {"tabAnexo13BaseLegal", {76, 76}}, {"tabAnexo25BaseLegal", {1, 20}},
+        {"tabAnexo27TipoCargo", {2, 30}}, {"tabAnexo27FormaIngresso", {2, 30}}, {"tabAnexo27FormaAfastamento", {2, 30}},
+        {"tabAnexo27GrauInstrucao", {11, 12}}, {"tabAnexo28Especie", {2, 20}}, {"tabAnexo28TipoVeiculo", {5, 40}},
+        {"tabAnexo28Categoria", {2, 20}}, {"tabAnexo28Combustivel", {3, 30}}, {"tabAnexo28MarcaModelo", {10, 300}},
+        {"tabAnexo42Natureza", {5, 100}},
+    };
+    const QRegularExpression catalogo(QStringLiteral("^tabanexo[0-9]+[a-z]*campos"), QRegularExpression::CaseInsensitiveOption);
+    for (const auto& [csv, banco] : arquivosDeReferencia(orgao(), *config_)) {
+        const QString tabela = csv.completeBaseName();
+        const auto l = limites.find(tabela);
+        if (l == limites.end()) {
+            EXPECT_TRUE(catalogo.match(tabela).hasMatch()) << "sem limites: " << tabela.toStdString();
+            continue;
+        }
+        const int n = banco->valor("SELECT COUNT(*) FROM " + tabela).toInt();
+        EXPECT_TRUE(n >= l->second.first && n <= l->second.second) << tabela.toStdString() << ' ' << n;
     }
 }
 
@@ -128,6 +168,12 @@ TEST_F(Referencia, NenhumaLinhaOrfaOuIncoerente)
         "s.FuncaoTipica)",
         "SELECT COUNT(*) FROM tabOrgaos WHERE Codigo LIKE 'P%' AND esfera <> 'M'",
         "SELECT COUNT(*) FROM tabOrgaos WHERE Codigo LIKE 'G%' AND esfera <> 'E'",
+        "SELECT COUNT(*) FROM tabOrgaos WHERE Codigo LIKE 'C%' AND esfera <> 'M'",
+        "SELECT COUNT(*) FROM tabOrgaos WHERE (Codigo LIKE 'L%' OR Codigo LIKE 'D%') AND esfera <> 'E'",
+        // codes one table takes from another: a body's menu, a menu row's annex, a user's group
+        "SELECT COUNT(*) FROM tabOrgaos o WHERE NOT EXISTS (SELECT 1 FROM tabMenu m WHERE m.TipoMenu = o.TipoMenu)",
+        "SELECT COUNT(*) FROM tabMenu m WHERE NOT EXISTS (SELECT 1 FROM tabIndice i WHERE i.Anexo = m.Anexo)",
+        "SELECT COUNT(*) FROM tabUsuarios u WHERE NOT EXISTS (SELECT 1 FROM tabGrupos g WHERE g.Codigo = u.Codigo_tabGrupos)",
         "SELECT COUNT(*) FROM tabPermissoes WHERE TRIM(COALESCE(descricao, '')) = ''",
         "SELECT COUNT(*) FROM Cidades WHERE Nome = NomeAtual",   // NomeAtual only for renamed cities
         "SELECT COUNT(*) FROM tabAnexo07Poderes WHERE esfera NOT IN ('EM', 'M', 'E')",
@@ -139,6 +185,12 @@ TEST_F(Referencia, NenhumaLinhaOrfaOuIncoerente)
     for (const char* sql : consultas)
         EXPECT_EQ(conta(sql), 0) << sql;
     EXPECT_GT(conta("SELECT COUNT(*) FROM tabMensagem"), 50);
+    // A group's permissions are codes of tabPermissoes, each followed by ";".
+    for (const auto& g : linhas("SELECT Codigo, Permissoes FROM tabGrupos")) {
+        EXPECT_TRUE(g[1].endsWith(u';')) << g[0].toStdString();
+        for (const QString& p : g[1].split(u';', Qt::SkipEmptyParts))
+            EXPECT_TRUE(existe("SELECT 1 FROM tabPermissoes WHERE Codigo = ?", {p})) << g[0].toStdString() << ' ' << p.toStdString();
+    }
 }
 
 // Codes the program itself names.
@@ -185,6 +237,45 @@ TEST_F(Referencia, OrgaosDoConfiguracaoEDoBancoDoOrgaoSaoOsMesmos)
     // The demonstration body has the fullest menu.
     EXPECT_EQ(conta("SELECT COUNT(*) FROM tabMenu WHERE TipoMenu = (SELECT TipoMenu FROM tabOrgaos WHERE Codigo = 'P001')"),
               conta("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM tabMenu GROUP BY TipoMenu)"));
+}
+
+// Upper case without accents, every other character a blank, between blanks: " SAO JOSE D OESTE ".
+QString palavras(const QString& s)
+{
+    QString r = QStringLiteral(" ");
+    for (const QChar c : s.toUpper().normalized(QString::NormalizationForm_D))
+        if (!c.isMark())
+            r += c.isLetterOrNumber() ? c : QChar(u' ');
+    return r.simplified().prepend(u' ').append(u' ');
+}
+
+// The delivered bodies are invented: no real UF, no real state, no municipality of Cidades in
+// a body's name or city, and no audit court (that of this system is Vantor).
+TEST_F(Referencia, OrgaosEntreguesSaoFicticios)
+{
+    QSet<QString> ufs, municipios;
+    for (const auto& c : linhas("SELECT UF, Nome, COALESCE(NomeAtual, '') FROM Cidades")) {
+        ufs.insert(c[0]);
+        municipios << palavras(c[1]) << palavras(c[2]);
+    }
+    municipios.remove(palavras(QString()));
+    QStringList proibidos = {palavras("TRIBUNAL DE CONTAS"), palavras("VANTOR")};
+    for (const QString& e : QStringLiteral("ACRE|ALAGOAS|AMAPÁ|AMAZONAS|BAHIA|CEARÁ|DISTRITO FEDERAL|ESPÍRITO SANTO|GOIÁS|MARANHÃO|"
+                                           "MATO GROSSO|MINAS GERAIS|PARÁ|PARAÍBA|PARANÁ|PERNAMBUCO|PIAUÍ|RIO DE JANEIRO|"
+                                           "RIO GRANDE DO NORTE|RIO GRANDE DO SUL|RONDÔNIA|RORAIMA|SANTA CATARINA|SÃO PAULO|"
+                                           "SERGIPE|TOCANTINS").split(u'|'))
+        proibidos << palavras(e);
+    proibidos += municipios.values();
+    ASSERT_EQ(ufs.size(), 27);
+    const auto orgaos = linhas("SELECT Codigo, descricao, COALESCE(Cidade, ''), COALESCE(UF, '') FROM tabOrgaos");
+    ASSERT_FALSE(orgaos.empty());
+    for (const auto& o : orgaos) {
+        SCOPED_TRACE(o[0].toStdString());
+        EXPECT_TRUE(o[1] == o[1].toUpper() && !ufs.contains(o[3].toUpper()) && !municipios.contains(palavras(o[2])));
+        const QString nome = palavras(o[1]);
+        for (const QString& p : proibidos)
+            EXPECT_FALSE(nome.contains(p)) << o[1].toStdString() << " contém" << p.toStdString();
+    }
 }
 
 TEST_F(Referencia, ChavesDoMenuEDoIndiceNomeiamOMesmoAnexo)

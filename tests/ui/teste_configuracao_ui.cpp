@@ -55,7 +55,7 @@ TEST(ConfSistemaTela, NovoOrgaoDigitadoDoInicioAoFim)
     FrmConfSistema tela(p.ctx);
     ativa(tela);
     EXPECT_EQ(tela.windowTitle(), "Configuração do Sistema 1º Bimestre");
-    EXPECT_EQ(tela.findChild<QLabel*>("lblDescricao")->text(), "PREFEITURA MUNICIPAL DE CAMPO GRANDE");
+    EXPECT_EQ(tela.findChild<QLabel*>("lblDescricao")->text(), "PREFEITURA MUNICIPAL DE RIO CELESTE");
     EXPECT_TRUE(tela.backup()->isChecked());
     // no person responsible for filling in yet: the proofs wait for it
     EXPECT_FALSE(tela.rreo()->isEnabled());
