@@ -17,7 +17,7 @@ Configuracao completa(Contexto& ctx)
     for (auto& r : c.responsaveis) {
         r["nome"] = QStringLiteral("Maria da Silva");
         r["cpf"] = QStringLiteral("52998224725");
-        r["telefone"] = QStringLiteral("(67) 3333-4444");
+        r["telefone"] = QStringLiteral("(99) 3333-4444");
     }
     return c;
 }

@@ -92,7 +92,7 @@ public:
         }
         const bool ok = g_.defineTexto(linha, i.column(), valor.toString());
         // A typed code the rules refused (and emptied): the cursor stays on it.
-        recusada_ = ok && g_.valor(linha, i.column()).toString().trimmed().isEmpty();
+        recusada_ = ok && !valor.toString().trimmed().isEmpty() && g_.valor(linha, i.column()).toString().trimmed().isEmpty();
         return ok;
     }
 
