@@ -17,6 +17,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -395,6 +396,163 @@ TEST_F(Referencia, PlanoDeReceitaCoerenteESomasDoResumoFecham)
     for (const auto& s : plano)
         if (!s.analitico)
             EXPECT_EQ(soma(s), somaDosFilhos.value(s.codigo)) << s.codigo.toStdString();
+}
+
+// The levels of a revenue code C.O.E.R.AA.SS end after these many digits.
+constexpr int kFimDoNivel[] = {1, 2, 3, 4, 6, 8};
+
+// The revenue classification of an eight-digit code: its level (0 category .. 5 detail),
+// the code of the level above ("" for a category) and its group (the digits up to its level).
+struct NivelReceita {
+    int nivel = 0;
+    QString pai, grupo;
+};
+NivelReceita NivelDe(const QString& oito)
+{
+    NivelReceita r;
+    for (int n = 5; n > 0; --n)
+        if (oito.mid(kFimDoNivel[n - 1], kFimDoNivel[n] - kFimDoNivel[n - 1]).contains(QRegularExpression("[1-9]"))) {
+            r.nivel = n;
+            break;
+        }
+    r.grupo = oito.left(kFimDoNivel[r.nivel]);
+    if (r.nivel > 0)
+        r.pai = oito.left(kFimDoNivel[r.nivel - 1]).leftJustified(8, QLatin1Char('0'));
+    return r;
+}
+
+struct LinhaReceita {
+    QString codigo, descricao, grupo, competencia;
+    bool analitico = false;
+};
+std::map<QString, LinhaReceita> PlanoDeReceita(const Banco& b)
+{
+    std::map<QString, LinhaReceita> r;
+    QSqlQuery q = b.executa("SELECT codigo, descricao, COALESCE(grupo_stn, ''), competencia, IndRecebeMovimento FROM tabReceitaCodigoNovo");
+    while (q.next())
+        r[q.value(0).toString()] = {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
+                                    q.value(4).toInt() == 1};
+    return r;
+}
+
+// Every code lies under its parent level (a deduction under the deduction of its revenue's
+// parent, a category's deduction under "900000000"); a code groups others exactly when it is
+// synthetic, with the group of its level; a synthetic code is reserved to a sphere exactly when
+// all the codes under it are; a deduction mirrors a revenue code of the same kind and sphere.
+TEST_F(Referencia, PlanoDeReceitaHierarquiaCompleta)
+{
+    const auto plano = PlanoDeReceita(orgao());
+    ASSERT_GT(plano.size(), 500u);
+    std::map<QString, std::set<QString>> esferasDosFilhos;
+    for (const auto& [codigo, l] : plano) {
+        SCOPED_TRACE(codigo.toStdString());
+        const bool deducao = codigo.size() == 9;
+        ASSERT_TRUE(soDigitos(codigo, 8) || soDigitos(codigo, 9));
+        EXPECT_EQ(codigo.startsWith('9'), deducao) << "só as deduções, de nove dígitos, começam com 9";
+        EXPECT_FALSE(l.descricao.trimmed().isEmpty());
+        EXPECT_EQ(l.descricao, l.descricao.trimmed());
+        if (codigo == "900000000") {
+            EXPECT_FALSE(l.analitico);
+            EXPECT_EQ(l.grupo, "9");
+            continue;
+        }
+        const NivelReceita n = NivelDe(deducao ? codigo.mid(1) : codigo);
+        const QString pai = deducao ? (n.pai.isEmpty() ? QStringLiteral("900000000") : "9" + n.pai) : n.pai;
+        if (!pai.isEmpty()) {
+            EXPECT_TRUE(plano.count(pai)) << "sem o nível acima " << pai.toStdString();
+            esferasDosFilhos[pai].insert(l.competencia);
+        }
+        EXPECT_EQ(l.grupo, l.analitico ? QString() : (deducao ? "9" : "") + n.grupo);
+        if (deducao) {
+            const auto receita = plano.find(codigo.mid(1));
+            ASSERT_NE(receita, plano.end()) << "dedução de receita inexistente";
+            EXPECT_EQ(receita->second.analitico, l.analitico);
+            if (l.analitico)
+                EXPECT_EQ(receita->second.competencia, l.competencia);
+        }
+    }
+    for (const auto& [codigo, l] : plano) {
+        SCOPED_TRACE(codigo.toStdString());
+        const auto filhos = esferasDosFilhos.find(codigo);
+        EXPECT_EQ(filhos == esferasDosFilhos.end(), l.analitico) << "sintético sem filhos ou analítico com filhos";
+        if (filhos != esferasDosFilhos.end()) {
+            const std::set<QString>& s = filhos->second;
+            EXPECT_EQ(l.competencia, s.size() == 1 ? *s.begin() : QStringLiteral("EM"));
+        }
+    }
+}
+
+// Codes whose meaning, kind and sphere the statements depend on.
+TEST_F(Referencia, PlanoDeReceitaCodigosConhecidos)
+{
+    const auto plano = PlanoDeReceita(orgao());
+    const struct { const char* codigo; bool analitico; const char* competencia; const char* palavras; } casos[] = {
+        {"72102901", true, "EM", "Patronal|Ativo Civil"},
+        {"72102902", true, "E", "Patronal|Ativo Militar"},
+        {"72102903", true, "EM", "Patronal|Inativo Civil"},
+        {"72102904", true, "E", "Patronal|Inativo Militar"},
+        {"72102905", true, "EM", "Patronal|Pensionista Civil"},
+        {"72102906", true, "E", "Patronal|Pensionista Militar"},
+        {"12102907", true, "EM", "Servidor Ativo Civil"},
+        {"12102910", true, "E", "Inativo Militar"},
+        {"12102912", true, "E", "Pensionista Militar"},
+        {"11120100", true, "M", "Territorial Rural"},
+        {"911120100", true, "M", "FUNDEB|Territorial Rural"},
+        {"11120200", true, "M", "Predial e Territorial Urbana"},
+        {"11130200", true, "E", "Circulação de Mercadorias"},
+        {"911130200", true, "E", "FUNDEB|Circulação de Mercadorias"},
+        {"11130500", true, "M", "Serviços de Qualquer Natureza"},
+        {"17210101", true, "E", "Participação dos Estados"},
+        {"17210102", true, "M", "Participação dos Municípios"},
+        {"17210103", true, "M", "Participação dos Municípios|dezembro"},
+        {"917210102", true, "M", "FUNDEB|Participação dos Municípios"},
+        {"17213600", true, "EM", "Desoneração"},
+        {"17220101", true, "M", "ICMS"},
+        {"917220101", true, "M", "FUNDEB|ICMS"},
+        {"17240100", true, "EM", "FUNDEB"},
+        {"17240200", true, "EM", "Complementação da União"},
+        {"13400000", true, "EM", "Compensações Financeiras"},
+        {"12102900", false, "EM", "Regime Próprio"},
+        {"17210100", false, "EM", "Participação na Receita da União"},
+        {"73000000", false, "EM", "Patrimonial|Intra-Orçamentária"},
+        {"83000000", true, "EM", "Amortização de Empréstimos|Intra-Orçamentária"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.codigo);
+        const auto l = plano.find(QString::fromLatin1(c.codigo));
+        ASSERT_NE(l, plano.end());
+        EXPECT_EQ(l->second.analitico, c.analitico);
+        EXPECT_EQ(l->second.competencia, QString::fromLatin1(c.competencia));
+        for (const QString& p : QString::fromUtf8(c.palavras).split('|'))
+            EXPECT_TRUE(l->second.descricao.contains(p, Qt::CaseInsensitive)) << l->second.descricao.toStdString();
+    }
+    // Descriptions are the wording of the classification, with no notes of this program.
+    for (const auto& [codigo, l] : plano)
+        EXPECT_FALSE(l.descricao.contains(QRegularExpression("CF,? art\\.|conv[eê]nio,")))
+            << codigo.toStdString() << ' ' << l.descricao.toStdString();
+}
+
+// The education statement's lines and the other readers of Anexo I name these revenues.
+TEST_F(Referencia, PlanoDeReceitaTemOsCodigosQueOsDemonstrativosLeem)
+{
+    const char* analiticos[] = {
+        // taxes, fines and active debt of the municipal taxes
+        "11120100", "11120200", "11120431", "11120434", "11120800", "11130500", "19113800", "19113900", "19114000",
+        "19131100", "19131200", "19131300", "19311100", "19311200", "19311300",
+        // state taxes
+        "11120500", "11120700", "11130200",
+        // constitutional transfers of the education statement and their FUNDEB deductions
+        "17210101", "17210102", "17210103", "17210105", "17210112", "17210132", "17213600", "17220101", "17220102", "17220104",
+        "911120100", "911120500", "911120700", "911130200", "917210101", "917210102", "917210105", "917210112", "917213600",
+        "917220101", "917220102", "917220104",
+        // FNDE, FUNDEB and the pension scheme
+        "17213501", "17213599", "17240100", "17240200", "13250102", "12102907", "72102901",
+    };
+    for (const char* c : analiticos)
+        EXPECT_TRUE(existe("SELECT 1 FROM tabReceitaCodigoNovo WHERE codigo = ? AND IndRecebeMovimento = 1", {QString::fromLatin1(c)})) << c;
+    for (const char* prefixo : {"7", "71", "72", "73", "76", "79", "8", "82", "83", "97"})
+        EXPECT_TRUE(existe("SELECT 1 FROM tabReceitaCodigoNovo WHERE IndRecebeMovimento = 1 AND substr(codigo, 1, length(?)) = ?",
+                           {QString::fromLatin1(prefixo), QString::fromLatin1(prefixo)})) << prefixo;
 }
 
 TEST_F(Referencia, MunicipiosTemCodigoIbgeDaSuaUf)
