@@ -5,6 +5,7 @@
 #include "comum/Medida.h"
 #include "core/Contexto.h"
 #include "core/Grade.h"
+#include "registers/ContasBancarias.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -15,39 +16,6 @@ namespace {
 
 const QString Anterior = QStringLiteral("201201");
 const QString Aberto = QStringLiteral("201202");
-
-ColunaGrade coluna(const char* campo, const char* titulo, TipoColuna tipo = TipoColuna::Obrigatoria)
-{
-    ColunaGrade c;
-    c.campo = QString::fromLatin1(campo);
-    c.titulo = QString::fromUtf8(titulo);
-    c.tipo = tipo;
-    return c;
-}
-
-// The bank-account register: a new idConta per copied row, the latest earlier period's rows
-// replace the open period's.
-DefinicaoGrade Contas()
-{
-    DefinicaoGrade d;
-    d.tabela = QStringLiteral("tabAnexo26Extratos");
-    d.identificador = QStringLiteral("idConta");
-    d.chave = {QStringLiteral("Banco"), QStringLiteral("Agencia"), QStringLiteral("Conta_Corrente")};
-    d.ordem = QStringLiteral("t.Banco");
-    d.colunas = {
-        coluna("idConta", "idConta", TipoColuna::Calculada),
-        coluna("BimReferencia", "Bim.", TipoColuna::Calculada),
-        coluna("Banco", "Banco"),
-        coluna("Agencia", "Agência"),
-        coluna("Conta_Corrente", "Conta Corrente"),
-        coluna("Descricao_Conta", "Descrição da Conta"),
-        coluna("Titular_Conta", "Titular da Conta"),
-    };
-    d.colunas[0].oculta = true;
-    d.ofereceCopia = true;
-    d.copiaUltimoAnterior = true;
-    return d;
-}
 
 void preenche(const Banco& b, int linhas)
 {
@@ -74,7 +42,7 @@ int executa(int linhas)
         return ctx.BancoOrgao.valor(QStringLiteral("SELECT count(*) FROM tabAnexo26Extratos WHERE BimReferencia = ?"), {Aberto}).toInt();
     };
 
-    Grade g(ctx, Contas());
+    Grade g(ctx, DefinicaoContasBancarias());
     int linhasCopiadas = 0;
     const double programa = bench::MedianaDe(
         vezes,
