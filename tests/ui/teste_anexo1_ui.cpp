@@ -1,6 +1,7 @@
 // The Anexo I screens as a user meets them: opened from their menu entries, typed into with the
 // keyboard (Brazilian money), the pickers answered, and closed.
 #include "Capturas.h"
+#include "budget/Despesa.h"
 #include "comum/BancoTeste.h"
 #include "ui/Telas.h"
 #include "ui/budget/FrmReceita.h"
@@ -205,4 +206,72 @@ TEST(TelasAnexo1, RegistrosDeClassificacaoEContas)
     EXPECT_EQ(Anexo1::celula(g, 0, 0), "02/2012");
     EXPECT_EQ(a.texto("SELECT Banco || '|' || Agencia || '|' || Titular_Conta FROM tabAnexo26Extratos"), "001|1234-5|Prefeitura");
     Captura(contas, "contas");
+}
+
+// A body with a few dozen realistic lines: every Anexo I screen lists them (and, with
+// LUMO_CAPTURAS, leaves its picture to look at).
+TEST(TelasAnexo1, CadaTelaListaOBimestre)
+{
+    Anexo1 a("201203");
+    const QString p = "201203";
+    a.sql("INSERT INTO tabFonte VALUES (?, '100', 'Recursos Ordinários - Livres'), (?, '101', 'Educação - 25%'),"
+          " (?, '118', 'FUNDEB - 60%'), (?, '119', 'FUNDEB - 40%'),"
+          " (?, '122', 'Transferências do FNDE'), (?, '150', 'SUS - Atenção Básica'), (?, '190', 'Convênios com o Estado')",
+          {p, p, p, p, p, p, p});
+    a.sql("INSERT INTO tabInstitucional (bimreferencia, codigo, descricao) VALUES (?, '0101', 'Câmara Municipal'),"
+          " (?, '0301', 'Secretaria Municipal de Administração'), (?, '0401', 'Secretaria Municipal de Finanças'),"
+          " (?, '0601', 'Secretaria Municipal de Educação'), (?, '0901', 'Secretaria Municipal de Obras')",
+          {p, p, p, p, p});
+    a.sql("INSERT INTO tabPrograma VALUES (?, '0020', 'Educação de Qualidade'), (?, '0030', 'Saúde para Todos'),"
+          " (?, '0040', 'Cidade Limpa')",
+          {p, p, p});
+    a.sql("INSERT INTO tabProjeto VALUES (?, '0020', '2010', 'Manutenção do Ensino Fundamental'),"
+          " (?, '0020', '2011', 'Transporte Escolar'), (?, '0030', '2020', 'Manutenção da Atenção Básica'),"
+          " (?, '0040', '1005', 'Pavimentação de Vias Urbanas')",
+          {p, p, p, p});
+    const QStringList projetos{"0010|2001|04122", "0020|2010|12361", "0020|2011|12361", "0030|2020|10301", "0040|1005|15451"};
+    const QStringList fontes{"100", "101", "102", "118", "150", "001"};
+    const QStringList naturezas{"319011", "319013", "339030", "339036", "339039", "449051"};
+    int n = 0;
+    for (const QString& pr : projetos)
+        for (int k = 0; k < 6; ++k, ++n) {
+            const QStringList x = pr.split('|');
+            a.sql("INSERT INTO tabDespesaMovimento VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0)",
+                  {p, fontes[k], n % 2 ? "0601" : "0301", x[2].left(2), x[2].right(3), x[0], x[1], naturezas[k].left(1),
+                   naturezas[k].mid(1, 1), naturezas[k].mid(2, 2), naturezas[k].mid(4, 2), (n + 1) * 125000'0000LL,
+                   n * 1000'0000LL, (n + 1) * 125000'0000LL + n * 1000'0000LL, (n + 3) * 2345'6700LL, (n + 3) * 7345'6700LL,
+                   (n + 2) * 2000'0000LL, (n + 2) * 6000'0000LL});
+        }
+    a.sql("INSERT INTO tabReceitaMovimento SELECT ?, codigo, '100', 100000000 + rowid * 1000000, 110000000 + rowid * 1000000, "
+          "rowid * 345678, rowid * 1234567 FROM tabReceitaCodigoNovo WHERE IndRecebeMovimento = 1 AND competencia IN "
+          "('EM', 'M') AND codigo LIKE '1%' ORDER BY codigo LIMIT 30",
+          {p});
+    a.sql("INSERT INTO tabAnexo26Extratos VALUES (1, ?, '001', '1234-5', '10.123-4', 'Movimento Geral', 'Prefeitura Municipal'),"
+          " (2, ?, '104', '0567', '006.00001-2', 'FUNDEB', 'Fundo Municipal de Educação'),"
+          " (3, ?, '001', '1234-5', '20.456-7', 'Fundo Municipal de Saúde - Atenção Básica', 'Fundo Municipal de Saúde')",
+          {p, p, p});
+    RecompoeDespesaPorFuncao(a.p.ctx.BancoOrgao, p);
+
+    const struct {
+        const char* menu;
+        int linhas;
+    } telas[] = {{"registrar.01.fontes", 10}, {"registrar.01.institucional", 8}, {"registrar.01.despesa", 31},
+                 {"registrar.02", 0}, {"registrar.26", 4}};
+    for (const auto& t : telas) {
+        auto* tela = static_cast<TelaGrade*>(a.abre(t.menu));
+        const int linhas = tela->grade()->modelo()->rowCount();
+        if (t.linhas)
+            EXPECT_EQ(linhas, t.linhas) << t.menu; // with the new-row line
+        else
+            EXPECT_GT(linhas, 10) << t.menu;
+        Captura(tela, QString(t.menu) + "-exemplo");
+    }
+    auto* receita = static_cast<FrmReceita*>(a.abre("registrar.01.receita"));
+    EXPECT_EQ(receita->detalhe()->grade().linhas(), 30);
+    Captura(receita, "receita-exemplo");
+    receita->abas()->setCurrentIndex(1);
+    Captura(receita, "receita-resumo-exemplo");
+    auto* programas = static_cast<TelaMestreDetalhe*>(a.abre("registrar.01.programa"));
+    EXPECT_EQ(programas->mestre()->grade().linhas(), 4);
+    Captura(programas, "programas-exemplo");
 }

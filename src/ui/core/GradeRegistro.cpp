@@ -285,8 +285,10 @@ GradeRegistro::GradeRegistro(Contexto& ctx, DefinicaoGrade definicao, QWidget* p
     vista_->verticalHeader()->setFixedWidth(vista_->fontMetrics().horizontalAdvance(u'W') * 2);
 
     const DefinicaoGrade& def = grade_->definicao();
+    // A column is never narrower than its caption.
+    const QFontMetrics cabecalho(vista_->horizontalHeader()->font());
     for (int c = 0; c < grade_->colunas(); ++c) {
-        vista_->setColumnWidth(c, def.colunas[c].largura);
+        vista_->setColumnWidth(c, std::max(def.colunas[c].largura, cabecalho.horizontalAdvance(def.colunas[c].titulo) + 18));
         vista_->setColumnHidden(c, def.colunas[c].oculta);
     }
 

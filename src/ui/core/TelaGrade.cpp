@@ -19,6 +19,12 @@ TelaGrade::TelaGrade(Contexto& ctx, DefinicaoGrade definicao, const QString& tit
         botoes_.linha->insertWidget(0, seletor);
     botoes_.novo->setEnabled(def.permiteIncluir && !def.gravaPeriodoInteiro);
     botoes_.excluir->setEnabled(def.permiteExcluir);
+    // A listing that nothing can be typed into has nothing to store.
+    const Grade& g = grade_->grade();
+    bool digitavel = false;
+    for (int c = 0; c < g.colunas() && !digitavel; ++c)
+        digitavel = g.colunaDigitavel(c);
+    botoes_.gravar->setEnabled(digitavel);
     connect(botoes_.novo, &QPushButton::clicked, grade_, &GradeRegistro::vaiParaLinhaNova);
     connect(botoes_.gravar, &QPushButton::clicked, this, &TelaGrade::grava);
     connect(botoes_.excluir, &QPushButton::clicked, grade_, &GradeRegistro::excluiLinhaAtual);
