@@ -17,14 +17,6 @@
 #include <QTableWidget>
 
 namespace {
-class SemNavegacao : public Navegacao {
-public:
-    void abreMenu(const QString&) override {}
-    void abreJanela(QWidget*) override {}
-    void encerra() override {}
-    QWidget* janela() override { return nullptr; }
-};
-
 struct Anexo1 {
     ProgramaTeste p;
     SemNavegacao nav;

@@ -33,14 +33,6 @@ DefinicaoGrade definicao()
 }
 enum Col { Bim, Fonte, Descricao, Valor, Data, Grupo };
 
-class SemNavegacao : public Navegacao {
-public:
-    void abreMenu(const QString&) override {}
-    void abreJanela(QWidget*) override {}
-    void encerra() override {}
-    QWidget* janela() override { return nullptr; }
-};
-
 struct Tela {
     ProgramaTeste p;
     SemNavegacao nav;
