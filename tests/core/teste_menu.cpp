@@ -101,7 +101,6 @@ TEST(Menu, AnexosDoBimestre)
     p.ctx.BancoOrgao.executa("INSERT INTO tabIndice (Anexo, descricao, alteracoes) VALUES ('01', 'Balanço', ''), "
                              "('09', 'Projeção', 'Nova coluna'), ('13', 'Licitações', NULL), ('22A', 'RREO', ''), "
                              "('03', 'RCL', ''), ('44', 'Unidades Gestoras', '')");
-    p.ctx.BancoOrgao.executa("CREATE TABLE tabAnexo03Movimento (campo TEXT, AnoMes TEXT, valor INTEGER)");
     p.ctx.BancoOrgao.executa("INSERT INTO tabAnexo03Movimento VALUES ('1', '062012', 10)");
     abre(p, "201203");
     const auto linhas = AnexosDoBimestre(p.ctx);
@@ -117,7 +116,7 @@ TEST(Menu, AnexosDoBimestre)
                                              QStringLiteral("Licitações|Obrigatório (se ocorreu no período)|"),
                                              QStringLiteral("RREO|Obrigatório|")}));
     EXPECT_TRUE(linhas[1].preenchido);   // Anexo 03 kept by month: June is in the third bimester
-    EXPECT_FALSE(linhas[0].preenchido);  // no Anexo I table yet
+    EXPECT_FALSE(linhas[0].preenchido);  // no Anexo I line in the period
     EXPECT_TRUE(p.ui.mensagens.isEmpty());
 
     // A key row of another body: the program tells, and still lists.
