@@ -25,6 +25,7 @@ void RegistraTelasUsuarios();
 void RegistraTelasAdministracao();
 void RegistraTelasAtualizacao();
 void RegistraTelasAnexo1();
+void RegistraTelasDemonstrativos();
 
 void RegistraTodasAsTelas()
 {
@@ -36,4 +37,5 @@ void RegistraTodasAsTelas()
     RegistraTelasAdministracao();
     RegistraTelasAtualizacao();
     RegistraTelasAnexo1();
+    RegistraTelasDemonstrativos();
 }

@@ -20,14 +20,18 @@ CREATE TABLE tabAnexo04Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo05Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo06campos (
@@ -35,7 +39,9 @@ CREATE TABLE tabAnexo06campos (
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
     esfera        TEXT NOT NULL DEFAULT 'EM' COLLATE NOCASE,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 -- Powers of Anexo 07 (unpaid commitments by power and body); the importer checks the
@@ -50,14 +56,18 @@ CREATE TABLE tabAnexo08Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo10Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 -- Anexo 11: state bodies, municipal bodies, and the closing lines of the sixth bimester.
@@ -66,7 +76,9 @@ CREATE TABLE tabAnexo11Campos (
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
     tipomovimento INTEGER NOT NULL DEFAULT 1,
-    subfuncao     TEXT COLLATE NOCASE
+    subfuncao     TEXT COLLATE NOCASE,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo11MunCampos (
@@ -74,14 +86,18 @@ CREATE TABLE tabAnexo11MunCampos (
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
     tipomovimento INTEGER NOT NULL DEFAULT 1,
-    subfuncao     TEXT COLLATE NOCASE
+    subfuncao     TEXT COLLATE NOCASE,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo11Campos_06 (
     campo     INTEGER NOT NULL PRIMARY KEY,
     descricao TEXT NOT NULL,
     grupo     INTEGER NOT NULL DEFAULT 0,
-    esfera    TEXT NOT NULL DEFAULT 'EM' COLLATE NOCASE
+    esfera    TEXT NOT NULL DEFAULT 'EM' COLLATE NOCASE,
+    formula       TEXT,
+    origem        TEXT
 );
 
 -- Anexo 12: state bodies and municipal bodies.
@@ -90,7 +106,9 @@ CREATE TABLE tabAnexo12Campos (
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
     tipomovimento INTEGER NOT NULL DEFAULT 1,
-    subfuncao     TEXT COLLATE NOCASE
+    subfuncao     TEXT COLLATE NOCASE,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo12CamposMun (
@@ -98,33 +116,43 @@ CREATE TABLE tabAnexo12CamposMun (
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
     tipomovimento INTEGER NOT NULL DEFAULT 1,
-    subfuncao     TEXT COLLATE NOCASE
+    subfuncao     TEXT COLLATE NOCASE,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo15Campos (
     campo     INTEGER NOT NULL PRIMARY KEY,
     descricao TEXT NOT NULL,
-    grupo     INTEGER NOT NULL DEFAULT 0
+    grupo     INTEGER NOT NULL DEFAULT 0,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo16Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo17Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo18Campos (
     campo     INTEGER NOT NULL PRIMARY KEY,
     descricao TEXT NOT NULL,
-    grupo     INTEGER NOT NULL DEFAULT 0
+    grupo     INTEGER NOT NULL DEFAULT 0,
+    formula       TEXT,
+    origem        TEXT
 );
 
 -- The thirteen lines of the simplified fiscal-management statement (Anexo 22B).
@@ -138,45 +166,59 @@ CREATE TABLE tabAnexo22bCampos (
 CREATE TABLE tabanexo29Campos (
     campo     INTEGER NOT NULL PRIMARY KEY,
     descricao TEXT NOT NULL,
-    grupo     INTEGER NOT NULL DEFAULT 0
+    grupo     INTEGER NOT NULL DEFAULT 0,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabanexo30Campos (
     campo     INTEGER NOT NULL PRIMARY KEY,
     descricao TEXT NOT NULL,
-    grupo     INTEGER NOT NULL DEFAULT 0
+    grupo     INTEGER NOT NULL DEFAULT 0,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabanexo31Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo32Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo33Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE TabAnexo34Campos (
     campo         INTEGER NOT NULL PRIMARY KEY,
     descricao     TEXT NOT NULL,
     grupo         INTEGER NOT NULL DEFAULT 0,
-    tipomovimento INTEGER NOT NULL DEFAULT 1
+    tipomovimento INTEGER NOT NULL DEFAULT 1,
+    formula       TEXT,
+    origem        TEXT
 );
 
 CREATE TABLE tabAnexo36Campos (
     campo     INTEGER NOT NULL PRIMARY KEY,
     descricao TEXT NOT NULL,
-    grupo     INTEGER NOT NULL DEFAULT 0
+    grupo     INTEGER NOT NULL DEFAULT 0,
+    formula       TEXT,
+    origem        TEXT
 );

@@ -1,0 +1,7 @@
+// The screens of the fiscal statements, one line per kind of editor.
+void RegistraTelasDeLinhas();
+
+void RegistraTelasDemonstrativos()
+{
+    RegistraTelasDeLinhas();
+}
