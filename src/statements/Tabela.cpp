@@ -1,0 +1,10 @@
+#include "statements/Tabela.h"
+#include "statements/Demonstrativos.h"
+
+std::optional<TabelaDemonstrativo> TabelaDoAnexo(Contexto& ctx, const QString& numero)
+{
+    const QString n = numero.trimmed().toUpper().rightJustified(2, u'0');
+    if (const auto d = DemonstrativoDoAnexo(ctx, n))
+        return TabelaDoDemonstrativo(ctx, *d);
+    return std::nullopt;
+}
