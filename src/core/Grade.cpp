@@ -245,7 +245,8 @@ void Grade::preparaDoCatalogo()
         Linha l;
         for (int c = 0; c < colunas(); ++c) {
             QVariant v = origem[size_t(c)] >= 0 ? q.value(origem[size_t(c)]) : QVariant();
-            if (branco(v) && def_.colunas[c].formato == TipoCampo::Valor && !def_.colunas[c].somenteLeitura())
+            const ColunaGrade& col = def_.colunas[c];
+            if (branco(v) && (col.formato == TipoCampo::Valor || col.formato == TipoCampo::Percentual) && col.gravada)
                 v = qlonglong(0);
             l.valores << v;
         }
