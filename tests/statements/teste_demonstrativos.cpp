@@ -1,6 +1,7 @@
 // The fixed-line statements without a screen: every definition against the schema and its
 // catalogues, the computed lines and columns, the sphere, the save, Importar Anexo I.
 #include "comum/BancoTeste.h"
+#include "statements/Anexo22A.h"
 #include "statements/Demonstrativos.h"
 #include "statements/Formulas.h"
 #include "statements/Tabela.h"
@@ -224,4 +225,43 @@ TEST(Demonstrativos, AnexoOnzePerguntaAntesDeImportar)
     g.defineTexto(o.linha(g, 2), g.indice("ateoBimestre"), "500");
     EXPECT_FALSE(g.gravaPeriodo());
     EXPECT_EQ(o.p.ui.ultimo(), QStringLiteral("Valor Acumulado não pode ser maior que o Previsto"));
+}
+
+TEST(Demonstrativos, SimplificadoDoRreoDoAnexoIEDosDemonstrativos)
+{
+    Orgao o;
+    const Banco& b = o.banco();
+    b.executa("INSERT INTO tabReceitaMovimento VALUES ('201203', '11120200', '001', 10000000, 12000000, 1000000, 3000000), "
+              "('201203', '917210102', '001', 0, 0, 400000, 900000), ('201202', '11120200', '001', 1, 1, 1, 1)");
+    b.executa("INSERT INTO tabDespesaMovimento (BimReferencia, Codigo_FontedeRecursos, Codigo_ClassInstitucional, Codigo_Funcao, "
+              "Codigo_SubFuncao, Codigo_Programa, Codigo_Atividade, Codigo_tabDespesaCategoriaEconomica, Codigo_tabDespesaGrupoDespesa, "
+              "Codigo_tabDespesaModalidadeAplicacao, Codigo_tabDespesaElementoDespesa, ValorDotInicial, ValorDotAtualizada, "
+              "ValorEmpExercicio, ValorLiqExercicio) VALUES ('201203', '001', '0201', '04', '122', '0010', '2001', '3', '1', '90', "
+              "'11', 9000000, 11000000, 4000000, 3500000)");
+    b.executa("INSERT INTO tabAnexo03Movimento VALUES ('3', 'TOT03', 200000000)");
+    b.executa("INSERT INTO tabAnexo04Movimento (BimReferencia, Campo, ateobimestre) VALUES ('201203', 27, 500000), ('201203', 42, 200000)");
+    b.executa("INSERT INTO tabAnexo11Movimento (BimReferencia, Campo, ateoBimestre) VALUES ('201203', 90, 265000)");
+    b.executa("INSERT INTO tabAnexo39Movimento (id, BimReferencia, Descricao, ateoBimestre) VALUES (1, '201203', 'PPP', 2000000)");
+    const auto linhas = PreparaAnexo22A(o.p.ctx);
+    const auto valor = [&](const QString& descricao) {
+        for (const LinhaSimplificado& l : linhas)
+            if (l.descricao == descricao)
+                return l.ateBimestre.formata();
+        return QString("?");
+    };
+    EXPECT_EQ(valor("Receitas Realizadas"), "300,00"); // the deduction and the other bimester left out
+    EXPECT_EQ(valor("Despesas Liquidadas"), "350,00");
+    EXPECT_EQ(valor(QStringLiteral("Déficit Orçamentário")), "50,00");
+    EXPECT_EQ(valor(QStringLiteral("Superávit Orçamentário")), "0,00");
+    EXPECT_EQ(valor(QStringLiteral("Receita Corrente Líquida")), "20.000,00");
+    EXPECT_EQ(valor(QStringLiteral("Resultado Previdenciário (VI) = (IV - V)")), "30,00");
+    EXPECT_EQ(valor(QStringLiteral("Mínimo Anual de 25% das Receitas de Impostos na MDE")), "26,50");
+    EXPECT_EQ(valor("Total das Despesas / RCL (%)"), "1,00");
+    EXPECT_EQ(o.conta("SELECT count(*) FROM tabAnexo22aTemp WHERE BimReferencia = '201203'"), int(linhas.size()));
+    ASSERT_TRUE(GravaAnexo22A(o.p.ctx, linhas));
+    ASSERT_TRUE(GravaAnexo22A(o.p.ctx, linhas));
+    EXPECT_EQ(o.p.ui.ultimo(), "Valores gravados com sucesso!");
+    const int comValores = int(std::count_if(linhas.begin(), linhas.end(), [](const LinhaSimplificado& l) { return !l.titulo; }));
+    EXPECT_EQ(o.conta("SELECT count(*) FROM tabAnexo22aMovimento WHERE BimReferencia = '201203'"), comValores);
+    EXPECT_EQ(TabelaDoAnexo(o.p.ctx, "22a")->linhas.size(), linhas.size());
 }
