@@ -69,4 +69,14 @@ TEST(TelasDemonstrativos, DigitaTrocaDeQuadroGravaEReabre)
     tela = abre("registrar.11");
     ASSERT_NE(tela->botaoAnexo1(), nullptr);
     Captura(tela.get(), "anexo11");
+    tela.reset();
+
+    // The simplified RREO: nothing typed, Gravar stores its lines.
+    std::unique_ptr<QWidget> simplificado((*TelaDoMenu("registrar.22A"))(p.ctx, nav));
+    simplificado->resize(1280, 560);
+    Mostra(*simplificado, "registrar.22A");
+    p.ui.limpa();
+    Clica(*simplificado, "cmdGravar");
+    EXPECT_EQ(p.ui.ultimo(), "Valores gravados com sucesso!");
+    EXPECT_GT(p.ctx.BancoOrgao.valor("SELECT count(*) FROM tabAnexo22aMovimento").toInt(), 30);
 }

@@ -35,9 +35,10 @@ FrmAnexo22A::FrmAnexo22A(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx)
             }
             grade_->setItem(l, c, item);
         }
-    grade_->setColumnWidth(0, 560);
+    grade_->setColumnWidth(0, 640);
+    const QFontMetrics cabecalho(grade_->horizontalHeader()->font());
     for (int c = 1; c < grade_->columnCount(); ++c)
-        grade_->setColumnWidth(c, 160);
+        grade_->setColumnWidth(c, std::max(150, cabecalho.horizontalAdvance(t.cabecalho.value(c)) + 20));
     botoes_ = NovosBotoesEditor(this);
     botoes_.novo->hide();
     botoes_.excluir->hide();
