@@ -6,6 +6,7 @@
 #include "core/Banco.h"
 #include "core/Esquema.h"
 #include "core/Menu.h"
+#include "statements/Formulas.h"
 
 #include <QDir>
 #include <QHash>
@@ -660,7 +661,8 @@ TEST_F(Referencia, LinhasQueOProgramaLe)
         // personnel expense: the summary's line, the current net revenue the check compares,
         // the percentages and limits of the simplified statement
         {"tabAnexo15Campos", {""}, {"12", "14", "15", "16", "17"}},
-        {"tabAnexo16Campos", {""}, {"21", "24", "25"}, 1, 1},   // computed, in the table of the consolidated debt
+        {"tabAnexo16Campos", {""}, {"21", "24"}, 1, 1},   // computed, in the table of the consolidated debt
+        {"tabAnexo16Campos", {""}, {"25"}, 0, 1},         // typed: the Senate limit differs by sphere
         {"tabAnexo17Campos", {""}, {"7", "9", "10"}}, {"tabAnexo18Campos", {""}, {"1", "4", "5", "7", "8", "9", "10"}},
         {"tabAnexo22bCampos", {""}, faixa(1, 13)},
     };
@@ -781,6 +783,220 @@ TEST_F(Referencia, CatalogosSemLinhaOrfaOuColidente)
                                 {"tabAnexo12Campos", saude}, {"tabAnexo12CamposMun", saude}})
         EXPECT_EQ(orgao().valor(QStringLiteral("SELECT group_concat(subfuncao) FROM (SELECT subfuncao FROM %1 WHERE subfuncao <> '' "
                                                "ORDER BY subfuncao)").arg(t)).toString(), esperadas) << t;
+}
+
+
+// ---------------------------------------------------------------- formulas and Anexo I origins
+
+// The catalogues of the generic editor: every one but Anexo 03 and 22B, which have their own.
+bool temFormula(const QString& t) { return t != "tabAnexo03Campos" && t != "tabAnexo22bCampos"; }
+
+struct LinhaCatalogo {
+    int campo;
+    bool calculada;
+    QString descricao, formula, origem, subfuncao;
+};
+
+std::map<int, LinhaCatalogo> catalogo(const Banco& b, const QString& t)
+{
+    std::map<int, LinhaCatalogo> r;
+    QSqlQuery q = b.executa(QStringLiteral("SELECT campo, grupo, descricao, formula, origem, %1 FROM %2")
+                                .arg(temColuna(b, t, "subfuncao") ? "subfuncao" : "NULL", t));
+    while (q.next())
+        r[q.value(0).toInt()] = {q.value(0).toInt(), q.value(1).toInt() == 1, q.value(2).toString(), q.value(3).toString(),
+                                 q.value(4).toString(), q.value(5).toString()};
+    return r;
+}
+
+// A computed line has a formula that reads, names lines of its own catalogue and never comes back
+// to itself through the lines it names; a typed line has none. A line captioned "(-)" is
+// subtracted, and one captioned "(+)" added, by every sum that names it.
+TEST_F(Referencia, FormulasDasLinhasCalculadas)
+{
+    int formulas = 0;
+    for (const auto& [t, largura] : kCatalogos) {
+        SCOPED_TRACE(t.toStdString());
+        EXPECT_EQ(temColuna(orgao(), t, "formula"), temFormula(t));
+        EXPECT_EQ(temColuna(orgao(), t, "origem"), temFormula(t));
+        if (!temFormula(t))
+            continue;
+        const auto linhas = catalogo(orgao(), t);
+        std::map<int, QList<int>> le;
+        for (const auto& [campo, l] : linhas) {
+            SCOPED_TRACE("linha " + std::to_string(campo));
+            if (!l.calculada) {
+                EXPECT_EQ(l.formula.toStdString(), "");
+                continue;
+            }
+            QString erro;
+            const auto f = Formula::le(l.formula, &erro);
+            if (!f) {
+                ADD_FAILURE() << l.formula.toStdString() << ": " << erro.toStdString();
+                continue;
+            }
+            ++formulas;
+            le[campo] = f->linhas();
+            for (int n : f->linhas())
+                EXPECT_TRUE(linhas.count(n)) << l.formula.toStdString() << " nomeia a linha " << n;
+            if (l.formula.contains(u'*') || l.formula.contains(u'/'))
+                continue;
+            for (int n : f->linhas()) {
+                const QString legenda = linhas.count(n) ? linhas.at(n).descricao : QString();
+                const int sinal = legenda.startsWith("(-)") ? -1 : legenda.startsWith("(+)") ? 1 : 0;
+                if (sinal)
+                    EXPECT_EQ(f->calcula([n](int i) { return Moeda::deReais(i == n ? 1 : 0); }).decimos(), sinal * Moeda::Escala)
+                        << l.formula.toStdString() << " e a linha " << n;
+            }
+        }
+        // No cycle: every line's value can be worked out after those it reads.
+        std::map<int, int> estado; // 1 being visited, 2 done
+        std::function<bool(int)> semCiclo = [&](int n) {
+            if (estado[n] == 2)
+                return true;
+            if (estado[n] == 1)
+                return false;
+            estado[n] = 1;
+            for (int m : le[n])
+                if (!semCiclo(m))
+                    return false;
+            estado[n] = 2;
+            return true;
+        };
+        for (const auto& [campo, lidas] : le)
+            EXPECT_TRUE(semCiclo(campo)) << "ciclo pela linha " << campo;
+    }
+    EXPECT_GT(formulas, 200);
+
+    // The model's formulas where the caption or the limit states them.
+    const struct Fixa { const char* tabela; int campo; const char* formula; } fixas[] = {
+        {"tabAnexo04Campos", 43, "[27]-[42]"},
+        {"tabAnexo05Campos", 10, "[7]+[8]-[9]"},
+        {"tabAnexo06campos", 34, "[26]-[27]-[28]-[29]"},
+        {"tabAnexo06campos", 41, "[35]-[68]"},
+        {"tabAnexo08Campos", 6, "[1]-[5]"},
+        {"tabAnexo10Campos", 8, "[1]-[4]"},
+        {"tabAnexo11MunCampos", 16, "[1]+[7]"},
+        {"tabAnexo11MunCampos", 90, "[80]/[16]*100"},
+        {"tabAnexo11MunCampos", 212, "[209]-[201]"},
+        {"tabAnexo11MunCampos", 228, "([213]-([221]+[224]))/[208]*100"},
+        {"tabAnexo11Campos", 17, "[1]+[7]-[12]"},
+        {"tabAnexo11Campos", 95, "[79]/[17]*100"},
+        {"tabAnexo12CamposMun", 39, "[38]/[1]*100"},
+        {"tabAnexo12Campos", 16, "[1]+[7]-[12]"},
+        {"tabAnexo12Campos", 47, "[46]/[16]*100"},
+        {"tabAnexo15Campos", 10, "[1]-[5]"},
+        {"tabAnexo15Campos", 15, "[12]/[14]*100"},
+        {"tabAnexo16Campos", 21, "[1]-[8]"},
+        {"tabAnexo16Campos", 24, "[21]/[22]*100"},
+        {"tabAnexo17Campos", 10, "22"},   // Resolução do Senado Federal nº 43/2001, art. 9º
+        {"tabAnexo18Campos", 9, "16"},    // same, art. 7º, I
+        {"tabAnexo18Campos", 10, "7"},    // same, art. 10
+        {"tabanexo29Campos", 11, "[9]-[10]"},
+        {"TabAnexo34Campos", 20, "[1]-[14]"},
+        {"tabAnexo36Campos", 10, "[6]-[7]"},
+    };
+    for (const Fixa& f : fixas)
+        EXPECT_EQ(orgao().valor(QStringLiteral("SELECT formula FROM %1 WHERE campo = ?").arg(f.tabela), {f.campo}).toString().toStdString(),
+                  f.formula) << f.tabela << " linha " << f.campo;
+    // Lines whose value comes from outside the statement are typed: the nominal result (two
+    // balances of the net fiscal debt), the personnel limits (by power and body), the Senate
+    // debt limit (120 % for municipalities, 200 % for states) and every current net revenue.
+    for (auto [t, campo] : {std::pair{"tabAnexo05Campos", 11}, {"tabAnexo15Campos", 14}, {"tabAnexo15Campos", 16},
+                            {"tabAnexo15Campos", 17}, {"tabAnexo16Campos", 22}, {"tabAnexo16Campos", 25},
+                            {"tabAnexo17Campos", 8}, {"tabAnexo18Campos", 6}})
+        EXPECT_EQ(orgao().valor(QStringLiteral("SELECT grupo FROM %1 WHERE campo = ?").arg(t), {campo}).toInt(), 0) << t << ' ' << campo;
+}
+
+// Where "Importar Anexo I" takes each line from: "R:" revenue prefixes of the plan (a deduction
+// when it begins with 9), "D:f/s" expense by function and sub-function ("*" the others of the
+// function), "E:c" an economic category (Anexo 08), "G:g" an expense group (Anexo 10).
+TEST_F(Referencia, OrigensDoAnexoI)
+{
+    const std::map<QString, QString> esferaDe = {{"tabAnexo08Campos", ""}, {"tabAnexo10Campos", ""},
+                                                 {"tabAnexo11Campos", "E"}, {"tabAnexo11MunCampos", "M"}};
+    static const QRegularExpression receita(QStringLiteral("^R:[0-9]+(,[0-9]+)*$"));
+    static const QRegularExpression despesa(QStringLiteral("^D:[0-9]{2}/([0-9]{3}|\\*)$"));
+    int origens = 0;
+    for (const auto& [t, largura] : kCatalogos) {
+        if (!temFormula(t))
+            continue;
+        SCOPED_TRACE(t.toStdString());
+        const auto linhas = catalogo(orgao(), t);
+        const bool importa = esferaDe.count(t);
+        std::map<QString, int> selecionadoPor; // analytic revenue code -> line
+        std::set<QString> funcoes;
+        for (const auto& [campo, l] : linhas) {
+            if (l.origem.isEmpty())
+                continue;
+            SCOPED_TRACE("linha " + std::to_string(campo) + " " + l.origem.toStdString());
+            ++origens;
+            EXPECT_TRUE(importa) << "só os Anexos 08, 10 e 11 importam do Anexo I";
+            EXPECT_FALSE(l.calculada);
+            if (l.origem.startsWith("R:")) {
+                EXPECT_TRUE(receita.match(l.origem).hasMatch());
+                for (const QString& p : l.origem.mid(2).split(u',')) {
+                    // The prefix is a level of the plan: with the zeros of the levels below it, a code.
+                    const int digitos = p.startsWith(u'9') ? 9 : 8;
+                    EXPECT_LE(p.size(), digitos) << p.toStdString();
+                    EXPECT_TRUE(existe("SELECT 1 FROM tabReceitaCodigoNovo WHERE codigo = ?", {p.leftJustified(digitos, u'0')}))
+                        << p.toStdString();
+                    // It selects revenues of the statement's sphere, and no revenue twice.
+                    const auto codigos = Referencia::linhas(QStringLiteral(
+                        "SELECT codigo, competencia FROM tabReceitaCodigoNovo WHERE IndRecebeMovimento = 1 AND length(codigo) = %1 "
+                        "AND substr(codigo, 1, %2) = '%3'").arg(digitos).arg(p.size()).arg(p));
+                    bool daEsfera = false;
+                    for (const QStringList& c : codigos) {
+                        daEsfera = daEsfera || esferaDe.at(t).isEmpty() || c[1] == "EM" || c[1] == esferaDe.at(t);
+                        const auto [it, novo] = selecionadoPor.emplace(c[0], campo);
+                        EXPECT_TRUE(novo || it->second == campo) << c[0].toStdString() << " também na linha " << it->second;
+                    }
+                    EXPECT_TRUE(daEsfera) << p.toStdString();
+                }
+            } else if (l.origem.startsWith("D:")) {
+                EXPECT_TRUE(despesa.match(l.origem).hasMatch());
+                const QString f = l.origem.mid(2, 2), s = l.origem.mid(5);
+                EXPECT_TRUE(existe("SELECT 1 FROM tabDespFuncFuncao WHERE Codigo = ?", {f}));
+                EXPECT_TRUE(s == "*" || existe("SELECT 1 FROM tabDespFuncSubFuncao WHERE Codigo = ?", {s}));
+                EXPECT_TRUE(funcoes.insert(l.origem.mid(2)).second) << "duas linhas com a mesma função e subfunção";
+                if (!l.subfuncao.isEmpty())
+                    EXPECT_EQ(s.toStdString(), l.subfuncao.toStdString());
+            } else if (l.origem.startsWith("E:")) {
+                EXPECT_EQ(t.toStdString(), "tabAnexo08Campos");
+                EXPECT_TRUE(existe("SELECT 1 FROM tabDespesaCategoriaEconomica WHERE Codigo = ?", {l.origem.mid(2)}));
+            } else if (l.origem.startsWith("G:")) {
+                EXPECT_EQ(t.toStdString(), "tabAnexo10Campos");
+                EXPECT_TRUE(existe("SELECT 1 FROM tabDespesaGrupoDespesa WHERE Codigo = ?", {l.origem.mid(2)}));
+            } else {
+                ADD_FAILURE() << "origem desconhecida";
+            }
+        }
+        // A line of the education statement named after a sub-function is filled from it.
+        for (const auto& [campo, l] : linhas)
+            if (importa && !l.subfuncao.isEmpty())
+                EXPECT_TRUE(l.origem.startsWith("D:")) << campo;
+    }
+    EXPECT_GT(origens, 75);
+
+    // The selections the import has always made.
+    const struct Fixa { const char* tabela; int campo; const char* origem; } fixas[] = {
+        {"tabAnexo08Campos", 1, "R:21"}, {"tabAnexo08Campos", 2, "E:3"},
+        {"tabAnexo10Campos", 2, "R:221"}, {"tabAnexo10Campos", 3, "R:222"},
+        {"tabAnexo10Campos", 6, "G:6"}, {"tabAnexo10Campos", 7, "G:6"},
+        {"tabAnexo11MunCampos", 2, "R:111"}, {"tabAnexo11Campos", 2, "R:111"},
+        {"tabAnexo11MunCampos", 8, "R:17210102"}, {"tabAnexo11Campos", 8, "R:17210101"},
+        {"tabAnexo11MunCampos", 209, "R:17240100"}, {"tabAnexo11Campos", 210, "R:17240200"},
+        {"tabAnexo11MunCampos", 53, "D:12/361"}, {"tabAnexo11Campos", 59, "D:12/367"},
+        {"tabAnexo11MunCampos", 60, "D:12/*"}, {"tabAnexo11Campos", 60, "D:12/*"},
+    };
+    for (const Fixa& f : fixas)
+        EXPECT_EQ(orgao().valor(QStringLiteral("SELECT origem FROM %1 WHERE campo = ?").arg(f.tabela), {f.campo}).toString().toStdString(),
+                  f.origem) << f.tabela << " linha " << f.campo;
+    // Every typed revenue line of Anexo 11 comes from Anexo I, but the state's shares passed on to
+    // its municipalities, which its revenue plan does not hold.
+    for (auto [t, semOrigem] : {std::pair{"tabAnexo11Campos", "13,14,15,16"}, {"tabAnexo11MunCampos", ""}})
+        EXPECT_EQ(orgao().valor(QStringLiteral("SELECT COALESCE(group_concat(campo), '') FROM (SELECT campo FROM %1 WHERE campo <= 26 "
+                                               "AND grupo = 0 AND COALESCE(origem, '') = '' ORDER BY campo)").arg(t)).toString().toStdString(),
+                  semOrigem) << t;
 }
 
 } // namespace
