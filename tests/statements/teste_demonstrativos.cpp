@@ -201,13 +201,11 @@ TEST(Demonstrativos, LinhasEColunasCalculadasRecusaEImportacaoDoAnexo1)
 TEST(Demonstrativos, AnexoOnzePerguntaAntesDeImportar)
 {
     Orgao o;
-    o.banco().executa("UPDATE tabAnexo11MunCampos SET origem = 'R:1112' WHERE campo = 2");
-    o.banco().executa("UPDATE tabAnexo11MunCampos SET origem = 'D:12/361' WHERE campo = 53");
-    o.banco().executa("UPDATE tabAnexo11MunCampos SET origem = 'D:12/*' WHERE campo = 60");
     o.banco().executa("INSERT INTO tabReceitaMovimento VALUES ('201203', '11120200', '001', 1000000, 2000000, 300000, 900000)");
     o.banco().executa("INSERT INTO tabDespFuncMovimento (Bimreferencia, Codigo_tabDespFuncFuncao, Codigo_tabDespFuncSubFuncao, "
                       "codigo_tipoorcamento, ValorDotAtualizada, valorliqexercicio) VALUES ('201203', '12', '361', '1', 50000, "
-                      "10000), ('201203', '12', '365', '1', 70000, 20000), ('201203', '10', '301', '1', 9, 9)");
+                      "10000), ('201203', '12', '365', '1', 70000, 20000), ('201203', '12', '122', '1', 30000, 0), "
+                      "('201203', '10', '301', '1', 9, 9)");
     const DefinicaoDemonstrativo d = o.anexo("11");
     Grade g(o.p.ctx, GradeDoDemonstrativo(o.p.ctx, d));
     g.PreencheGrid();
@@ -220,7 +218,9 @@ TEST(Demonstrativos, AnexoOnzePerguntaAntesDeImportar)
     EXPECT_EQ(g.texto(o.linha(g, 2), g.indice("ateoBimestre")), "90,00");
     EXPECT_EQ(g.texto(o.linha(g, 2), g.indice("Percentual")), "45,00");
     EXPECT_EQ(g.texto(o.linha(g, 53), g.indice("Atualizada")), "5,00");
-    EXPECT_EQ(g.texto(o.linha(g, 60), g.indice("Atualizada")), "7,00"); // function 12, the sub-functions not named
+    EXPECT_EQ(g.texto(o.linha(g, 57), g.indice("Atualizada")), "7,00");
+    EXPECT_EQ(g.texto(o.linha(g, 60), g.indice("Atualizada")), "3,00"); // function 12, the sub-functions no line names
+    EXPECT_EQ(g.texto(o.linha(g, 52), g.indice("Atualizada")), "15,00"); // their total
     // Realised above the forecast on a revenue line is refused on saving.
     g.defineTexto(o.linha(g, 2), g.indice("ateoBimestre"), "500");
     EXPECT_FALSE(g.gravaPeriodo());
