@@ -12,8 +12,6 @@
 #include "ui/core/TelaGrade.h"
 
 #include <QApplication>
-#include <cstdio>
-#include <exception>
 
 namespace {
 
@@ -137,18 +135,4 @@ int executa(int despesas, int receitas)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    const int despesas = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
-    const int receitas = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 5000;
-    try {
-        return executa(despesas > 0 ? despesas : 20000, receitas > 0 ? receitas : 5000);
-    } catch (const ErroBanco& e) {
-        std::fprintf(stderr, "%s\n", e.falha().descricao.toUtf8().constData());
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-    }
-    return 1;
-}
+int main(int argc, char** argv) { return bench::PrincipalAnexo1(argc, argv, executa); }

@@ -2,6 +2,7 @@
 #include "core/Conversoes.h"
 #include "statements/Demonstrativos.h"
 #include "ui/Telas.h"
+#include "ui/core/DelegadoCampo.h"
 
 #include <QAbstractTableModel>
 #include <algorithm>
@@ -9,10 +10,8 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -111,53 +110,13 @@ private:
     QFont negrito_; // the computed lines
 };
 
-// A cell is typed in the money field of the forms; Enter goes on to the next cell, as Tab does.
-class FrmAnexo03::Delegado : public QStyledItemDelegate {
-public:
-    Delegado(Interacao* ui, QObject* pai) : QStyledItemDelegate(pai), ui_(ui) {}
-
-    QWidget* createEditor(QWidget* pai, const QStyleOptionViewItem&, const QModelIndex&) const override
-    {
-        editor_ = NovoEditorCampo({.coluna = QStringLiteral("Valor"), .tipo = TipoCampo::Valor}, ui_, pai, true);
-        return editor_;
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& i) const override
-    {
-        DefineTextoDoEditor(editor, i.data(Qt::EditRole).toString());
-    }
-    void setModelData(QWidget* editor, QAbstractItemModel* m, const QModelIndex& i) const override
-    {
-        m->setData(i, TextoDoEditor(editor), Qt::EditRole);
-    }
-    QWidget* editorAberto() const { return editor_; }
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override
-    {
-        if (e->type() == QEvent::KeyPress) {
-            const int k = static_cast<QKeyEvent*>(e)->key();
-            if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-                auto* editor = static_cast<QWidget*>(objeto);
-                Q_EMIT commitData(editor);
-                Q_EMIT closeEditor(editor, QAbstractItemDelegate::EditNextItem);
-                return true;
-            }
-        }
-        return QStyledItemDelegate::eventFilter(objeto, e);
-    }
-
-private:
-    Interacao* ui_;
-    mutable QPointer<QWidget> editor_;
-};
-
 class FrmAnexo03::Vista : public QTableView {
 public:
     using QTableView::QTableView;
 
     void encerraEdicao()
     {
-        QWidget* editor = static_cast<Delegado*>(itemDelegate())->editorAberto();
+        QWidget* editor = static_cast<DelegadoCampo*>(itemDelegate())->editorAberto();
         if (state() != EditingState || !editor)
             return;
         commitData(editor);
@@ -185,7 +144,10 @@ FrmAnexo03::FrmAnexo03(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx), a
     PadraoGrade(grade_);
     modelo_ = new Modelo(anexo_, grade_->font(), this);
     grade_->setModel(modelo_);
-    grade_->setItemDelegate(new Delegado(ctx.ui, grade_));
+    // A cell is typed in the money field of the forms.
+    grade_->setItemDelegate(new DelegadoCampo(
+        [](const QModelIndex&) { return DefinicaoCampo{.coluna = QStringLiteral("Valor"), .tipo = TipoCampo::Valor}; }, ctx.ui,
+        grade_));
     grade_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked

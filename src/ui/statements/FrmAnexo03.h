@@ -35,7 +35,6 @@ protected:
 
 private:
     class Modelo;
-    class Delegado;
     class Vista;
     // Ends the cell editor, storing what was typed.
     void encerraEdicao();
