@@ -5,44 +5,18 @@
 // sqlite3 tool running the same statements (for the rebuild, the one grouped INSERT ... SELECT).
 #include "budget/Despesa.h"
 #include "budget/Receita.h"
+#include "comum/Anexo1.h"
 #include "comum/Medida.h"
 #include "ui/budget/FrmReceita.h"
 #include "ui/core/GradeRegistro.h"
 #include "ui/core/TelaGrade.h"
 
 #include <QApplication>
-#include <cstdio>
-#include <exception>
 
 namespace {
 
 const QString Anterior = QStringLiteral("201202");
 const QString Aberto = QStringLiteral("201203");
-
-// Expense lines over 40 sources x 50 institutions x ... until `linhas`, with realistic codes.
-void preencheDespesa(const Banco& b, const QString& periodo, int linhas)
-{
-    b.executa(QStringLiteral(
-                  "INSERT INTO tabDespesaMovimento WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < ? - 1) "
-                  "SELECT ?, printf('%03d', 1 + i % 40), printf('%04d', 100 + (i / 40) % 50), "
-                  "substr('0408101215', 1 + 2 * (i % 5), 2), substr('122361301243451', 1 + 3 * ((i / 7) % 5), 3), "
-                  "printf('%04d', (i / 2000) % 10), printf('%04d', 2000 + (i / 20000)), "
-                  "CASE WHEN i % 11 = 0 THEN '4' ELSE '3' END, CASE WHEN i % 11 = 0 THEN '4' ELSE '3' END, "
-                  "CASE WHEN i % 13 = 0 THEN '91' ELSE '90' END, printf('%02d', 30 + (i / 10) % 10), "
-                  "100000000 + i, 5000000, 105000000 + i, 2000000 + i, 4000000 + i, 1000000, 2000000, 0 FROM n"),
-              {linhas, periodo});
-}
-
-// Revenue lines: analytic municipal codes of the plan, each with as many sources as needed.
-void preencheReceita(const Banco& b, const QString& periodo, int linhas)
-{
-    b.executa(QStringLiteral("INSERT INTO tabReceitaMovimento WITH c AS (SELECT codigo, row_number() OVER (ORDER BY codigo) - 1 "
-                             "AS k FROM tabReceitaCodigoNovo WHERE IndRecebeMovimento = 1 AND competencia IN ('EM', 'M')), "
-                             "n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < ? - 1) "
-                             "SELECT ?, c.codigo, printf('%03d', 1 + i / (SELECT count(*) FROM c)), 10000000, 12000000, 1000000, "
-                             "3000000 FROM n JOIN c ON c.k = i % (SELECT count(*) FROM c)"),
-              {linhas, periodo});
-}
 
 const QString SqlRecomposicao = QStringLiteral(
     "BEGIN IMMEDIATE; DELETE FROM tabDespFuncMovimento WHERE Bimreferencia = '%1';"
@@ -76,10 +50,10 @@ int executa(int despesas, int receitas)
     const Banco& b = ctx.BancoOrgao;
     {
         Transacao t(b);
-        preencheDespesa(b, Anterior, despesas);
-        preencheDespesa(b, Aberto, despesas);
-        preencheReceita(b, Anterior, receitas);
-        preencheReceita(b, Aberto, receitas);
+        bench::PreencheDespesa(b, Anterior, despesas);
+        bench::PreencheDespesa(b, Aberto, despesas);
+        bench::PreencheReceita(b, Anterior, receitas);
+        bench::PreencheReceita(b, Aberto, receitas);
         t.confirma();
     }
     const int vezes = bench::Vezes(5);
@@ -161,18 +135,4 @@ int executa(int despesas, int receitas)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    const int despesas = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
-    const int receitas = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 5000;
-    try {
-        return executa(despesas > 0 ? despesas : 20000, receitas > 0 ? receitas : 5000);
-    } catch (const ErroBanco& e) {
-        std::fprintf(stderr, "%s\n", e.falha().descricao.toUtf8().constData());
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-    }
-    return 1;
-}
+int main(int argc, char** argv) { return bench::PrincipalAnexo1(argc, argv, executa); }

@@ -1,5 +1,6 @@
 #include "ui/core/GradeRegistro.h"
 #include "ui/core/Campos.h"
+#include "ui/core/DelegadoCampo.h"
 #include "ui/core/Seletores.h"
 
 #include <QAbstractTableModel>
@@ -150,50 +151,6 @@ private:
     std::vector<QVariant> fundo_;
 };
 
-// Cell editors are the screens' own fields, so a cell filters keys as a field does.
-class GradeRegistro::Delegado : public QStyledItemDelegate {
-public:
-    Delegado(Grade& g, QObject* pai) : QStyledItemDelegate(pai), g_(g) {}
-
-    QWidget* createEditor(QWidget* pai, const QStyleOptionViewItem&, const QModelIndex& i) const override
-    {
-        editor_ = NovoEditorCampo(g_.campoDaColuna(i.column()), g_.contexto().ui, pai, true);
-        return editor_;
-    }
-
-    void setEditorData(QWidget* editor, const QModelIndex& i) const override
-    {
-        DefineTextoDoEditor(editor, i.data(Qt::EditRole).toString());
-    }
-
-    void setModelData(QWidget* editor, QAbstractItemModel* m, const QModelIndex& i) const override
-    {
-        m->setData(i, TextoDoEditor(editor), Qt::EditRole);
-    }
-
-    QWidget* editorAberto() const { return editor_; }
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override
-    {
-        // Enter goes on to the next cell, as Tab does.
-        if (e->type() == QEvent::KeyPress) {
-            const int k = static_cast<QKeyEvent*>(e)->key();
-            if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-                auto* editor = static_cast<QWidget*>(objeto);
-                Q_EMIT commitData(editor);
-                Q_EMIT closeEditor(editor, QAbstractItemDelegate::EditNextItem);
-                return true;
-            }
-        }
-        return QStyledItemDelegate::eventFilter(objeto, e);
-    }
-
-private:
-    Grade& g_;
-    mutable QPointer<QWidget> editor_;
-};
-
 // Row commit: leaving a changed row stores it; a refusal brings the user back to it.
 class GradeRegistro::Vista : public QTableView {
 public:
@@ -201,7 +158,7 @@ public:
 
     void encerraEdicao(bool guarda)
     {
-        auto* d = static_cast<Delegado*>(itemDelegate());
+        auto* d = static_cast<DelegadoCampo*>(itemDelegate());
         QWidget* editor = d->editorAberto();
         if (state() != EditingState || !editor)
             return;
@@ -274,7 +231,8 @@ GradeRegistro::GradeRegistro(Contexto& ctx, DefinicaoGrade definicao, QWidget* p
     modelo_ = new Modelo(*grade_, this);
     vista_ = new Vista(*this);
     vista_->setModel(modelo_);
-    vista_->setItemDelegate(new Delegado(*grade_, vista_));
+    Grade* g = grade_.get();
+    vista_->setItemDelegate(new DelegadoCampo([g](const QModelIndex& i) { return g->campoDaColuna(i.column()); }, ctx.ui, vista_));
     PadraoGrade(vista_); // fixed, uniform row heights: nothing measures the rows
     vista_->setSelectionBehavior(QAbstractItemView::SelectItems);
     vista_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -58,7 +58,6 @@ Q_SIGNALS:
 private:
     class Modelo;
     class Vista;
-    class Delegado;
     friend class Vista;
 
     bool gravaLinha(int linha);
