@@ -58,10 +58,17 @@ std::vector<OpcaoLista> TiposRecurso()
             {QStringLiteral("3"), QStringLiteral("Recursos do RPPS")}};
 }
 
-ColunaGrade tipoRecurso()
+// Rows by kind of resource and destination, then the value columns.
+DefinicaoGrade porTipoDeRecurso(const QString& tabela, const std::vector<ColunaGrade>& valores)
 {
-    return {.campo = QStringLiteral("tipo"), .titulo = QStringLiteral("Tipo de Recurso"), .tipo = TipoColuna::Obrigatoria,
-            .formato = TipoCampo::Lista, .largura = 190, .opcoes = TiposRecurso()};
+    std::vector<ColunaGrade> colunas{{.campo = QStringLiteral("tipo"), .titulo = QStringLiteral("Tipo de Recurso"),
+                                      .tipo = TipoColuna::Obrigatoria, .formato = TipoCampo::Lista, .largura = 190,
+                                      .opcoes = TiposRecurso()},
+                                     texto(QStringLiteral("Descricao"), QStringLiteral("Destinação de Recursos"), 300, 100)};
+    colunas.insert(colunas.end(), valores.begin(), valores.end());
+    DefinicaoGrade d = lista(tabela, QStringLiteral("idLinha"), std::move(colunas));
+    d.ordem = QStringLiteral("t.tipo, t.idLinha");
+    return d;
 }
 
 // The body's sphere: its row in tabOrgaos, or the code ("P" is municipal) when the row says none.
@@ -140,27 +147,22 @@ DefinicaoGrade DefinicaoAnexo09()
 
 DefinicaoGrade DefinicaoAnexo19()
 {
-    DefinicaoGrade d = lista(QStringLiteral("tabAnexo19Movimento"), QStringLiteral("idLinha"),
-                             {tipoRecurso(), texto(QStringLiteral("Descricao"), QStringLiteral("Destinação de Recursos"), 300, 100),
-                              valor(QStringLiteral("ValorDisponibilidade"), QStringLiteral("Disponibilidade de Caixa Bruta (a)"), 220),
+    DefinicaoGrade d = porTipoDeRecurso(QStringLiteral("tabAnexo19Movimento"),
+                             {valor(QStringLiteral("ValorDisponibilidade"), QStringLiteral("Disponibilidade de Caixa Bruta (a)"), 220),
                               valor(QStringLiteral("ObrigacoesFinanceiras"), QStringLiteral("Obrigações Financeiras (b)"), 190),
                               calculado(QStringLiteral("Saldo"), QStringLiteral("Disponibilidade de Caixa Líquida (a-b)"), 240)});
-    d.ordem = QStringLiteral("t.tipo, t.idLinha");
     d.aposAlterar = diferenca(QStringLiteral("Saldo"), {QStringLiteral("ValorDisponibilidade")}, {QStringLiteral("ObrigacoesFinanceiras")});
     return d;
 }
 
 DefinicaoGrade DefinicaoAnexo20()
 {
-    DefinicaoGrade d = lista(QStringLiteral("tabAnexo20Movimento"), QStringLiteral("idLinha"),
-                             {tipoRecurso(), texto(QStringLiteral("Descricao"), QStringLiteral("Destinação de Recursos"), 300, 100),
-                              valor(QStringLiteral("Exercicios_AnterioresProc"), QStringLiteral("Processados de Exercícios Anteriores"), 220),
-                              valor(QStringLiteral("Exercicio_AtualProc"), QStringLiteral("Processados do Exercício"), 180),
-                              valor(QStringLiteral("Exercicio_Anterior_NP"), QStringLiteral("Não Processados de Exercícios Anteriores"), 240),
-                              valor(QStringLiteral("Exercicio_Atual_NP"), QStringLiteral("Não Processados do Exercício"), 200),
-                              valor(QStringLiteral("disponibilidade"), QStringLiteral("Disponibilidade de Caixa Líquida"), 210)});
-    d.ordem = QStringLiteral("t.tipo, t.idLinha");
-    return d;
+    return porTipoDeRecurso(QStringLiteral("tabAnexo20Movimento"),
+                            {valor(QStringLiteral("Exercicios_AnterioresProc"), QStringLiteral("Processados de Exercícios Anteriores"), 220),
+                             valor(QStringLiteral("Exercicio_AtualProc"), QStringLiteral("Processados do Exercício"), 180),
+                             valor(QStringLiteral("Exercicio_Anterior_NP"), QStringLiteral("Não Processados de Exercícios Anteriores"), 240),
+                             valor(QStringLiteral("Exercicio_Atual_NP"), QStringLiteral("Não Processados do Exercício"), 200),
+                             valor(QStringLiteral("disponibilidade"), QStringLiteral("Disponibilidade de Caixa Líquida"), 210)});
 }
 
 DefinicaoGrade DefinicaoAnexo35()

@@ -1,22 +1,13 @@
 // Anexo 22B without a screen: the limits by kind of body, the sub-period column, the lines read
 // from known rows of the source statements, and the save.
-#include "comum/BancoTeste.h"
-#include "core/Banco.h"
+#include "OrgaoAberto.h"
 #include "statements/Anexo22B.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-struct Orgao22B {
-    ProgramaTeste p;
-    explicit Orgao22B(const QString& sigla = "P001", const QString& periodo = "201204")
-    {
-        p.configuraOrgao(sigla);
-        p.ctx.BimReferencia = periodo;
-        p.ctx.BimestreAberto = periodo.right(2);
-    }
-    void sql(const QString& s, const QVariantList& v = {}) { p.ctx.BancoOrgao.executa(s, v); }
-    QString texto(const QString& s, const QVariantList& v = {}) { return p.ctx.BancoOrgao.valor(s, v).toString(); }
+struct Orgao22B : OrgaoAberto {
+    explicit Orgao22B(const QString& sigla = "P001", const QString& periodo = "201204") : OrgaoAberto(sigla, periodo) {}
     // Line n as "valor|limite".
     static QString linha(const std::vector<LinhaAnexo22B>& l, int n) { return l[size_t(n - 1)].valor + '|' + l[size_t(n - 1)].limite; }
 };

@@ -1,21 +1,14 @@
 // The list-shaped statements and Anexo 24 without a screen: rows typed as the user types them
 // (Brazilian money), the computed cells, the identifiers, the deletion questions, the save.
-#include "comum/BancoTeste.h"
-#include "core/Banco.h"
+#include "OrgaoAberto.h"
 #include "statements/Listas.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-struct Corpo {
-    ProgramaTeste p;
-    explicit Corpo(const QString& sigla = "P001", const QString& periodo = "201203")
-    {
-        p.configuraOrgao(sigla);
-        p.ctx.BimReferencia = periodo;
-        p.ctx.BimestreAberto = periodo.right(2);
-    }
-    QString texto(const QString& s, const QVariantList& v = {}) { return p.ctx.BancoOrgao.valor(s, v).toString(); }
+struct Corpo : OrgaoAberto {
+    explicit Corpo(const QString& sigla = "P001", const QString& periodo = "201203") : OrgaoAberto(sigla, periodo) {}
+    // Types a new row cell by cell as text, by field name.
     int digita(Grade& g, const std::vector<std::pair<QString, QString>>& celulas)
     {
         const int l = g.novaLinha();

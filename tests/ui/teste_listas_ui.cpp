@@ -10,6 +10,8 @@
 #include "ui/statements/FrmAnexo22B.h"
 
 #include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
 
