@@ -101,16 +101,16 @@ DefinicaoGrade DefinicaoAnexo07(const Contexto& ctx)
                       .formato = TipoCampo::Lista, .largura = 170, .opcoes = std::move(poderes)};
     DefinicaoGrade d = lista(QStringLiteral("tabAnexo07Movimento"), QStringLiteral("idLinha"),
                              {poder, texto(QStringLiteral("Orgao"), QStringLiteral("Órgão"), 260, 100),
-                              valor(QStringLiteral("RPPInscritosExercAnt"), QStringLiteral("Proc. Inscr. Exerc. Anteriores")),
-                              valor(QStringLiteral("RPPInscritosExercRef"), QStringLiteral("Proc. Inscr. em 31/12/2011")),
-                              valor(QStringLiteral("RPPCancelados"), QStringLiteral("Proc. Cancelados")),
-                              valor(QStringLiteral("RPPPagos"), QStringLiteral("Proc. Pagos")),
-                              calculado(QStringLiteral("RPPAPagar"), QStringLiteral("Proc. a Pagar")),
-                              valor(QStringLiteral("RPNPInscritosExercAnt"), QStringLiteral("Não Proc. Inscr. Exerc. Anteriores")),
-                              valor(QStringLiteral("RPNPInscritos"), QStringLiteral("Não Proc. Inscr. em 31/12/2011")),
-                              valor(QStringLiteral("RPNPCancelados"), QStringLiteral("Não Proc. Cancelados")),
-                              valor(QStringLiteral("RPNPPagos"), QStringLiteral("Não Proc. Pagos")),
-                              calculado(QStringLiteral("RPNPAPagar"), QStringLiteral("Não Proc. a Pagar"))});
+                              valor(QStringLiteral("RPPInscritosExercAnt"), QStringLiteral("RP Proc. Inscr. Exerc. Anteriores")),
+                              valor(QStringLiteral("RPPInscritosExercRef"), QStringLiteral("RP Proc. Inscr. em 31/12/2011")),
+                              valor(QStringLiteral("RPPCancelados"), QStringLiteral("RP Proc. Cancelados")),
+                              valor(QStringLiteral("RPPPagos"), QStringLiteral("RP Proc. Pagos")),
+                              calculado(QStringLiteral("RPPAPagar"), QStringLiteral("RP Proc. a Pagar")),
+                              valor(QStringLiteral("RPNPInscritosExercAnt"), QStringLiteral("RP Não Proc. Inscr. Exerc. Anteriores")),
+                              valor(QStringLiteral("RPNPInscritos"), QStringLiteral("RP Não Proc. Inscr. em 31/12/2011")),
+                              valor(QStringLiteral("RPNPCancelados"), QStringLiteral("RP Não Proc. Cancelados")),
+                              valor(QStringLiteral("RPNPPagos"), QStringLiteral("RP Não Proc. Pagos")),
+                              calculado(QStringLiteral("RPNPAPagar"), QStringLiteral("RP Não Proc. a Pagar"))});
     const auto processados = diferenca(QStringLiteral("RPPAPagar"), {QStringLiteral("RPPInscritosExercAnt"), QStringLiteral("RPPInscritosExercRef")},
                                        {QStringLiteral("RPPCancelados"), QStringLiteral("RPPPagos")});
     const auto naoProcessados = diferenca(QStringLiteral("RPNPAPagar"), {QStringLiteral("RPNPInscritosExercAnt"), QStringLiteral("RPNPInscritos")},
