@@ -1,6 +1,7 @@
 #include "core/Grade.h"
 #include "core/Conversoes.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <stdexcept>
@@ -221,7 +222,7 @@ bool Grade::PreencheGrid()
                 l.estado = Estado::Gravada;
                 linhas_.push_back(std::move(l));
             }
-            if (linhas_.empty() && def_.gravaPeriodoInteiro && !def_.consultaCatalogo.isEmpty())
+            if (def_.gravaPeriodoInteiro && !def_.consultaCatalogo.isEmpty())
                 preparaDoCatalogo();
         } catch (const ErroBanco& e) {
             linhas_.clear();
@@ -233,8 +234,22 @@ bool Grade::PreencheGrid()
     return ok;
 }
 
+// Every line of the catalogue, in its order: the stored row where the period has one, else a
+// row prepared at 0 (a period never saved, or saved before a line was added).
 void Grade::preparaDoCatalogo()
 {
+    std::vector<Linha> gravadas = std::move(linhas_);
+    linhas_.clear();
+    const auto chaveDe = [this](const Linha& l) {
+        QStringList k;
+        for (const QString& c : def_.chave)
+            k << l.valores.value(indice(c)).toString();
+        return k.join(u'\x1f');
+    };
+    QHash<QString, size_t> porChave;
+    for (size_t i = 0; i < gravadas.size(); ++i)
+        porChave.insert(chaveDe(gravadas[i]), i);
+    std::vector<bool> usada(gravadas.size(), false);
     QSqlQuery q = ctx_.BancoOrgao.executa(def_.consultaCatalogo, def_.valoresCatalogo);
     const QSqlRecord r = q.record();
     std::vector<int> origem;
@@ -258,8 +273,16 @@ void Grade::preparaDoCatalogo()
         l.originais = l.valores;
         l.periodo = ctx_.BimReferencia;
         l.estado = Estado::Gravada;
-        linhas_.push_back(std::move(l));
+        if (const auto it = porChave.constFind(chaveDe(l)); it != porChave.constEnd() && !usada[*it]) {
+            usada[*it] = true;
+            linhas_.push_back(std::move(gravadas[*it]));
+        } else {
+            linhas_.push_back(std::move(l));
+        }
     }
+    for (size_t i = 0; i < gravadas.size(); ++i)
+        if (!usada[i])
+            linhas_.push_back(std::move(gravadas[i]));
 }
 
 int Grade::novaLinha()

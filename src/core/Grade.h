@@ -151,9 +151,9 @@ struct DefinicaoGrade {
 
     // Whole-period save (the fixed-line statements): leaving a row stores nothing; gravaPeriodo()
     // deletes the period's rows and inserts every line in one transaction, then shows
-    // `mensagemGravado` when set. A period never saved is prepared from `consultaCatalogo` (its
-    // result columns named as the grid's; money cells missing from it start at 0), with
-    // `valoresCatalogo` bound to its "?" (the body's sphere, say).
+    // `mensagemGravado` when set. The grid shows every line of `consultaCatalogo` in its order
+    // (result columns named as the grid's), the stored row where there is one, else a line whose
+    // money cells start at 0; `valoresCatalogo` are bound to its "?" (the body's sphere, say).
     bool gravaPeriodoInteiro = false;
     QString mensagemGravado;
     QString consultaCatalogo;

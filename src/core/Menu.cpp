@@ -98,7 +98,8 @@ std::vector<ItemMenu> monta()
         ItemMenu& g = item("registrar.metas", "registrar", "Anexos de Metas Fiscais ");
         g.submenu = true;
         g.indiceAnexo = 29;
-        for (int slot = 30; slot <= 38; ++slot) {
+        // Anexos 29 to 37, and the expense detail of the budget (Anexo 38) that goes with them.
+        for (int slot = 30; slot <= 39; ++slot) {
             const DefinicaoAnexo* a = AnexoDoSlot(slot);
             item("registrar." + a->numero, "registrar.metas", a->titulo);
         }

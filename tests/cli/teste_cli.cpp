@@ -172,3 +172,34 @@ TEST(Cli, RestauracaoComOrgaoAbertoEmOutroPrograma)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), antes);
 }
+
+// A statement printed as its editor shows it: typed values, computed lines, the money format.
+TEST(Cli, Demonstrativo)
+{
+    QTemporaryDir dir;
+    const QString prog = dir.path();
+    const QString orgao = instalaComP001(prog);
+    ASSERT_FALSE(orgao.isEmpty());
+    {
+        Banco b = Banco::abre(orgao + "/Lumo.mdb");
+        const QString periodo = b.valor("SELECT BimReferencia FROM tabControleMovimento WHERE Situacao <> 'FECHADO' "
+                                        "ORDER BY BimReferencia LIMIT 1").toString();
+        b.executa("INSERT INTO tabAnexo15Movimento (BimReferencia, Campo, Ult12Mes) VALUES (?, 2, 12345600), (?, 3, 1000000)",
+                  {periodo, periodo});
+    }
+    const QStringList base{"--programa", prog, "--orgao", "P001", "--usuario", "ADMIN", "demonstrativo"};
+    auto r = roda(base + QStringList{"--anexo", "15"}, "admin");
+    ASSERT_EQ(r.saida, 0) << r.err.toStdString();
+    const QStringList linhas = r.out.split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(linhas.value(0), QStringLiteral("Anexo 15 - Demonstrativo da Despesa com Pessoal"));
+    EXPECT_TRUE(linhas.value(1).startsWith(QStringLiteral("Especificação\tLiquidadas nos Últimos 12 Meses")));
+    EXPECT_TRUE(linhas.value(3).endsWith("\t1.234,56\t0,00")) << linhas.value(3).toStdString();
+    EXPECT_TRUE(linhas.value(2).contains("\t1.334,56\t")) << linhas.value(2).toStdString(); // line 1 = 2 + 3
+    r = roda(base + QStringList{"--anexo", "15", "--csv"}, "admin");
+    ASSERT_EQ(r.saida, 0);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("Especificação;Liquidadas nos Últimos 12 Meses;")));
+    r = roda(base + QStringList{"--anexo", "22B"}, "admin");
+    EXPECT_EQ(r.saida, 0);
+    EXPECT_EQ(roda(base + QStringList{"--anexo", "13"}, "admin").saida, 2); // a register, no statement
+    EXPECT_EQ(roda(base, "admin").saida, 2);
+}

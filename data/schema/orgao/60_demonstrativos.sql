@@ -221,13 +221,16 @@ CREATE TABLE tabAnexo22bMovimento (
     PRIMARY KEY (BimReferencia, Campo)
 );
 
--- Legislative expense (CF, art. 29-A): one record per period.
+-- Legislative expense (CF, art. 29-A): one record per period. The percentage follows the
+-- population band; the payroll limit is 70 % of the transfers the legislative received.
 CREATE TABLE tabAnexo24Movimento (
     BimReferencia        TEXT NOT NULL PRIMARY KEY,
+    Populacao            INTEGER NOT NULL DEFAULT 0,
     ReceitaBase          INTEGER NOT NULL DEFAULT 0,
     PercentualLimite     INTEGER NOT NULL DEFAULT 0,
     LimiteDespesa        INTEGER NOT NULL DEFAULT 0,
     Despesas_Legislativo INTEGER NOT NULL DEFAULT 0,
+    ReceitaLegislativo   INTEGER NOT NULL DEFAULT 0,
     FolhaPagamento       INTEGER NOT NULL DEFAULT 0,
     LimiteFolha          INTEGER NOT NULL DEFAULT 0
 );

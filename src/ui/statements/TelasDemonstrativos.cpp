@@ -2,10 +2,12 @@
 void RegistraTelasDeLinhas();
 void RegistraTelaAnexo22A();
 void RegistraTelaAnexo03();
+void RegistraTelasListas();
 
 void RegistraTelasDemonstrativos()
 {
     RegistraTelasDeLinhas();
     RegistraTelaAnexo22A();
     RegistraTelaAnexo03();
+    RegistraTelasListas();
 }
