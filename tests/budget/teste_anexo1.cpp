@@ -10,21 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Corpo {
-    ProgramaTeste p;
-    explicit Corpo(const QString& sigla = "P001", const QString& periodo = "201203")
-    {
-        p.configuraOrgao(sigla);
-        p.ctx.BimReferencia = periodo;
-        p.ctx.BimestreAberto = periodo.right(2);
-    }
-    const Banco& banco() { return p.ctx.BancoOrgao; }
-    void sql(const QString& s, const QVariantList& v = {}) { banco().executa(s, v); }
-    QString texto(const QString& s, const QVariantList& v = {}) { return banco().valor(s, v).toString(); }
-    int conta(const QString& tabela, const QString& onde = "1=1")
-    {
-        return banco().valor("SELECT count(*) FROM " + tabela + " WHERE " + onde).toInt();
-    }
+struct Corpo : OrgaoAberto {
+    using OrgaoAberto::OrgaoAberto;
     // Types a new row cell by cell as text, by field name.
     int digita(Grade& g, const std::vector<std::pair<QString, QString>>& celulas)
     {

@@ -25,3 +25,22 @@ private:
 };
 
 QString DirDados();
+
+// A configured body with a bimester open (by default the third of 2012 at the prefeitura P001),
+// for the tests of the editors' rules.
+struct OrgaoAberto {
+    ProgramaTeste p;
+    explicit OrgaoAberto(const QString& sigla = QStringLiteral("P001"), const QString& periodo = QStringLiteral("201203"))
+    {
+        p.configuraOrgao(sigla);
+        p.ctx.BimReferencia = periodo;
+        p.ctx.BimestreAberto = periodo.right(2);
+    }
+    const Banco& banco() const { return p.ctx.BancoOrgao; }
+    void sql(const QString& s, const QVariantList& v = {}) const { banco().executa(s, v); }
+    QString texto(const QString& s, const QVariantList& v = {}) const { return banco().valor(s, v).toString(); }
+    int conta(const QString& tabela, const QString& onde = QStringLiteral("1=1")) const
+    {
+        return banco().valor(QStringLiteral("SELECT count(*) FROM ") + tabela + QStringLiteral(" WHERE ") + onde).toInt();
+    }
+};

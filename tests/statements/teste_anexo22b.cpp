@@ -1,6 +1,6 @@
 // Anexo 22B without a screen: the limits by kind of body, the sub-period column, the lines read
 // from known rows of the source statements, and the save.
-#include "OrgaoAberto.h"
+#include "comum/BancoTeste.h"
 #include "statements/Anexo22B.h"
 
 #include <gtest/gtest.h>

@@ -10,15 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Orgao {
-    ProgramaTeste p;
-    explicit Orgao(const QString& sigla = "P001", const QString& periodo = "201203")
-    {
-        p.configuraOrgao(sigla);
-        p.ctx.BimReferencia = periodo;
-        p.ctx.BimestreAberto = periodo.right(2);
-    }
-    const Banco& banco() { return p.ctx.BancoOrgao; }
+struct Orgao : OrgaoAberto {
+    using OrgaoAberto::OrgaoAberto;
     int conta(const QString& sql, const QVariantList& v = {}) { return banco().valor(sql, v).toInt(); }
     DefinicaoDemonstrativo anexo(const QString& n) { return *DemonstrativoDoAnexo(p.ctx, n); }
     int linha(const Grade& g, int campo)

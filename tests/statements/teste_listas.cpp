@@ -1,6 +1,6 @@
 // The list-shaped statements and Anexo 24 without a screen: rows typed as the user types them
 // (Brazilian money), the computed cells, the identifiers, the deletion questions, the save.
-#include "OrgaoAberto.h"
+#include "comum/BancoTeste.h"
 #include "statements/Listas.h"
 
 #include <gtest/gtest.h>
