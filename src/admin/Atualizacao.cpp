@@ -1,13 +1,12 @@
 #include "admin/Atualizacao.h"
 #include "core/Banco.h"
 #include "core/Interacao.h"
+#include "core/Rede.h"
 
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSettings>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -25,21 +24,9 @@ std::optional<QString> BaixaTexto(const QString& endereco, std::chrono::millisec
     QNetworkRequest pedido(url);
     pedido.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     std::unique_ptr<QNetworkReply> resposta(rede.get(pedido));
-
-    // Start-up waits here, so the deadline covers the whole exchange (name look-up included),
-    // not just a silence between packets.
-    QEventLoop espera;
-    QTimer prazo;
-    prazo.setSingleShot(true);
-    QObject::connect(&prazo, &QTimer::timeout, &espera, &QEventLoop::quit);
-    QObject::connect(resposta.get(), &QNetworkReply::finished, &espera, &QEventLoop::quit);
-    prazo.start(limite);
-    if (!resposta->isFinished())
-        espera.exec();
-    if (!resposta->isFinished()) {
-        resposta->abort();
+    // Start-up waits here, so the deadline covers the whole exchange.
+    if (!AguardaResposta(*resposta, limite))
         return std::nullopt;
-    }
     if (resposta->error() != QNetworkReply::NoError)
         return std::nullopt;
     return QString::fromUtf8(resposta->readAll());

@@ -172,7 +172,7 @@ std::vector<ItemMenu> monta()
     item("utilitarios.atualizar", "utilitarios", "&Atualizar Lumo 2012...").separadorAntes = true;
     item("utilitarios.exportacao", "utilitarios", "Gerar Arquivo de E&xportação...");
     item("utilitarios.email", "utilitarios", "Enviar Backup por &E-mail...");
-    item("utilitarios.notafiscal", "utilitarios", "&Validar Nota Fiscal...");
+    item("utilitarios.notafiscal", "utilitarios", "&Validar código autenticador da nota fiscal...");
     item("utilitarios.tutorial", "utilitarios", "&Tutorial...").separadorAntes = true;
     item("utilitarios.avisos", "utilitarios", "A&visos...");
 

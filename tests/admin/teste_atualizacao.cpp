@@ -1,5 +1,6 @@
 #include "admin/Atualizacao.h"
 #include "comum/InteracaoRoteiro.h"
+#include "comum/ServidorHttpFalso.h"
 #include "core/Inicio.h"
 
 #include <QDir>
@@ -9,57 +10,18 @@
 #include <QNetworkProxyFactory>
 #include <QSettings>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace std::chrono_literals;
 
 namespace {
 
-// A download server on 127.0.0.1 that answers every GET with the status and body it is given,
-// or keeps the connection open without a word. It answers from this thread's event loop, the
-// one the check waits in.
-class ServidorFalso : public QObject {
+// The download server.
+class ServidorFalso : public ServidorHttpFalso {
 public:
-    QByteArray corpo;
-    int status = 200;
-    bool mudo = false;
-    QStringList caminhos;   // paths asked, in order
-
-    ServidorFalso()
-    {
-        servidor_.listen(QHostAddress::LocalHost, 0);
-        connect(&servidor_, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* s = servidor_.nextPendingConnection())
-                atende(s);
-        });
-    }
-    quint16 porta() const { return servidor_.serverPort(); }
     QString base() const { return QStringLiteral("http://127.0.0.1:%1/2009/download/Lumo2012").arg(porta()); }
-
-private:
-    void atende(QTcpSocket* s)
-    {
-        auto recebido = std::make_shared<QByteArray>();
-        connect(s, &QTcpSocket::readyRead, s, [this, s, recebido] {
-            *recebido += s->readAll();
-            if (!recebido->contains("\r\n\r\n"))
-                return;
-            caminhos << QString::fromLatin1(recebido->left(recebido->indexOf("\r\n")).split(' ').value(1));
-            recebido->clear();
-            if (mudo)
-                return;
-            s->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: text/plain\r\nContent-Length: "
-                     + QByteArray::number(corpo.size()) + "\r\nConnection: close\r\n\r\n" + corpo);
-            s->disconnectFromHost();
-        });
-        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
-    }
-
-    QTcpServer servidor_;
 };
 
 struct Atualizacao : ::testing::Test {
@@ -95,7 +57,7 @@ TEST_F(Atualizacao, VersaoNovaOfereceOInstalador)
         EXPECT_EQ(ui.perguntas.size(), c.pergunta ? 1 : 0) << c.publicada.constData();
         EXPECT_TRUE(ui.mensagens.isEmpty());
     }
-    EXPECT_EQ(servidor.caminhos.first(), "/2009/download/Lumo2012/version.txt");
+    EXPECT_EQ(servidor.caminhos().first(), "/2009/download/Lumo2012/version.txt");
     // Yes: the browser gets the installer's address and the program ends.
     ui.limpa();
     servidor.corpo = "1.02.0004";
@@ -117,7 +79,7 @@ TEST_F(Atualizacao, FalhaDoPedidoESilenciosa)
     // A server that accepts and never answers: the check gives up after its limit.
     servidor.mudo = true;
     EXPECT_EQ(verifica("1.02.0003", 300ms), AposVerificacao::Continua);
-    EXPECT_EQ(servidor.caminhos.size(), 3);
+    EXPECT_EQ(servidor.caminhos().size(), 3);
     // Nobody listening on the port; an address that is no address; the check switched off.
     quint16 porta = 0;
     {
@@ -127,7 +89,7 @@ TEST_F(Atualizacao, FalhaDoPedidoESilenciosa)
     }
     for (const QString& endereco : {QStringLiteral("http://127.0.0.1:%1/download").arg(porta), QStringLiteral("não é um endereço"), QString()})
         EXPECT_EQ(VerificaVersaoWeb(ui, "1.02.0003", endereco, abre, 3s), AposVerificacao::Continua) << endereco.toStdString();
-    EXPECT_EQ(servidor.caminhos.size(), 3);
+    EXPECT_EQ(servidor.caminhos().size(), 3);
     EXPECT_TRUE(ui.perguntas.isEmpty() && ui.mensagens.isEmpty() && abertos.isEmpty());
 }
 

@@ -203,3 +203,42 @@ TEST(Cli, Demonstrativo)
     EXPECT_EQ(roda(base + QStringList{"--anexo", "13"}, "admin").saida, 2); // a register, no statement
     EXPECT_EQ(roda(base, "admin").saida, 2);
 }
+
+// An invoice checked as the screen checks it, without a body: the answer, the reasons, what
+// could not be checked, and the exit status.
+TEST(Cli, ValidarNotaFiscal)
+{
+    QTemporaryDir dir;
+    const QString chave = "35120311222333000181550010000123451876543210";
+    const auto valida = [&](const QString& numero, const QString& emissao, const QString& cnpj, const QString& codigo,
+                            const QString& valor = "1.500,00") {
+        return roda({"--programa", dir.path(), "validar-nf", "--numero", numero, "--serie", "1", "--emissao", emissao,
+                     "--valor", valor, "--cnpj", cnpj, "--codigo", codigo});
+    };
+    auto r = valida("12345", "15/03/2012", "11.222.333/0001-81", chave);
+    EXPECT_EQ(r.saida, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Código validado com sucesso\n"
+                     "  O valor não consta da chave e só pode ser conferido pela Secretaria da Fazenda.\n");
+    r = valida("12346", "15/04/2012", "11222333000181", chave);
+    EXPECT_EQ(r.saida, 1);
+    EXPECT_EQ(r.out, "Código não é válido\n"
+                     "  O ano e o mês da chave não são os da data de emissão.\n"
+                     "  O número da chave não é o da nota fiscal informada.\n"
+                     "  O valor não consta da chave e só pode ser conferido pela Secretaria da Fazenda.\n");
+    // What the screen says on leaving the fields comes first; an ordinary code is not checked.
+    r = valida("12345", "31/02/2012", "11222333000182", "ABC-123");
+    EXPECT_EQ(r.saida, 1);
+    EXPECT_EQ(r.out, "Data inválida\nO número 11222333000182 não é um CNPJ válido\nCódigo não é válido\n"
+                     "  Data de emissão inválida.\n  CNPJ/CPF do emitente inválido.\n"
+                     "  O código autenticador só pode ser conferido pela Secretaria da Fazenda.\n");
+    // Bad usage: a field missing (the screen's message), a value that is no number, an unknown option.
+    r = valida("12345", "15/03/2012", "11222333000181", chave, "0,00");
+    EXPECT_EQ(r.saida, 2);
+    EXPECT_TRUE(r.err.startsWith("Informe o valor da Nota Fiscal\nuso: lumo-cli")) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(valida("12345", "15/03/2012", "11222333000181", chave, "mil").saida, 2);
+    r = roda({"--programa", dir.path(), "validar-nf", "--numero", "1", "--modelo", "55"});
+    EXPECT_EQ(r.saida, 2);
+    EXPECT_TRUE(r.err.startsWith("Opção desconhecida: --modelo")) << r.err.toStdString();
+    EXPECT_TRUE(roda({"--programa", dir.path(), "validar-nf", "--numero"}).err.startsWith("A opção --numero precisa de um valor."));
+}
