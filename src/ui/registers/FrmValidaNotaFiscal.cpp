@@ -76,6 +76,7 @@ FrmValidaNotaFiscal::FrmValidaNotaFiscal(Contexto& ctx, QWidget* pai)
     for (QLineEdit* c : {static_cast<QLineEdit*>(numero_), static_cast<QLineEdit*>(serie_), emissao_,
                          static_cast<QLineEdit*>(valor_), static_cast<QLineEdit*>(cnpj_)})
         c->setMaximumWidth(180);
+    cnpj_->setMinimumWidth(QFontMetrics(cnpj_->font()).horizontalAdvance(QString(17, u'0')));
     codigo_->setMinimumWidth(QFontMetrics(codigo_->font()).horizontalAdvance(QString(48, u'0')));
 
     auto* linhaCnpj = new QHBoxLayout;
