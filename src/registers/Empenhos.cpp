@@ -579,8 +579,6 @@ DefinicaoGrade DefinicaoAnulacoesEmpenho()
                         - g.moeda(l, QStringLiteral("ValorAnulado"))
                     < Moeda())
                 r = SaldoInsuficiente;
-            if (!r && f("MotivoAnulacao"))
-                g.defineValor(l, QStringLiteral("MotivoAnulacao"), QStringLiteral(" "));
             return r;
         },
         .mestre = {{QStringLiteral("idEmpenho"), QStringLiteral("idEmpenho")},

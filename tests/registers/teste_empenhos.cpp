@@ -175,7 +175,9 @@ TEST(Empenhos, NovoEmpenhoComSuasRegrasDeDigitacaoEGravacao)
     g.defineTexto(l, g.indice("DataEmpenho"), "10/05/1899");
     EXPECT_EQ(c.ultimo(), "Informe uma Data Válida ");
     EXPECT_TRUE(g.valor(l, "DataEmpenho").isNull());
-    g.defineTexto(l, g.indice("DataEmpenho"), "10/5/2012");
+    g.defineTexto(l, g.indice("DataEmpenho"), "10/5/2012"); // no year in its place
+    EXPECT_EQ(c.ultimo(), "Informe uma Data Válida ");
+    g.defineTexto(l, g.indice("DataEmpenho"), "10/05/2012");
     EXPECT_EQ(g.valor(l, "DataEmpenho").toString(), "10/05/2012");
     g.defineTexto(l, g.indice("ValorEmpenhado"), "1.500,00");
     g.defineTexto(l, g.indice("TipoDocumento"), "0");
@@ -340,7 +342,9 @@ TEST(Empenhos, AnulacoesDeEmpenhoEDePagamento)
     EXPECT_EQ(c.ultimo(), "Saldo insuficiente para o Valor Informado.");
     a.defineTexto(l, a.indice("ValorAnulado"), "400,00");
     ASSERT_TRUE(a.gravaLinha(l));
-    EXPECT_EQ(c.texto("SELECT '[' || MotivoAnulacao || ']' || NumeroEmpenho FROM tabAnexo14Anulacoes"), "[ ]001");
+    EXPECT_EQ(c.texto("SELECT '[' || COALESCE(MotivoAnulacao, '') || ']' || NumeroEmpenho || '|' || idEmpenho"
+                      " FROM tabAnexo14Anulacoes"),
+              QString("[]001|%1").arg(e));
     l = c.digita(a, {{"NotaAnulacao", "N1"}});
     EXPECT_EQ(c.ultimo(), "Nota da Anulação Existente no Empenho.");
     EXPECT_TRUE(a.valor(l, "NotaAnulacao").isNull());
