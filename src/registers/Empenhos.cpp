@@ -478,7 +478,8 @@ DefinicaoGrade DefinicaoPagamentos(std::shared_ptr<const ServicosAnexo14> servic
         // Payments whose account is gone from the register are not listed.
         .condicao = QStringLiteral("EXISTS (SELECT 1 FROM tabAnexo26Extratos c WHERE c.idConta = t.idContaCorrente)"),
         .colunas = {periodo(),
-                    calculada(QStringLiteral("NumeroEmpenho"), QStringLiteral("Nº Empenho"), 90),
+                    {.campo = QStringLiteral("NumeroEmpenho"), .titulo = QStringLiteral("Nº Empenho"), .tipo = TipoColuna::Calculada,
+                     .largura = 90},
                     calculada(QStringLiteral("idPagamento"), QStringLiteral("idPagamento")),
                     texto(QStringLiteral("NumeroNotaFiscal"), QStringLiteral("Número Doc Fiscal"), 100, 20),
                     texto(QStringLiteral("SerieNotaFiscal"), QStringLiteral("Série Doc Fiscal"), 80, 5),
