@@ -311,6 +311,8 @@ bool Grade::defineTexto(int linha, int coluna, const QString& texto)
 {
     if (!editavel(linha, coluna))
         return false;
+    if (def_.antesAlterar && Recusou(ctx_.interacao(), def_.antesAlterar(*this, linha, coluna, texto)))
+        return true;
     const QVariant novo = ValorDoTexto(campos_[size_t(coluna)], texto, &ctx_.interacao());
     if (mesmoValor(novo, linhas_[linha].valores[coluna]))
         return true;
@@ -535,6 +537,7 @@ bool Grade::gravaLinha(int linha)
     Interacao& ui = ctx_.interacao();
     if (faltaObrigatorio(l))
         return false;
+    const bool nova = l.estado == Estado::Nova;
     // The duplicate test, the register's own checks and the write are one write transaction, so
     // that two programs on the same body can never both pass the test; a refusal is shown after
     // the transaction has ended, never while it holds the database.
@@ -568,6 +571,8 @@ bool Grade::gravaLinha(int linha)
         return false;
     if (obs_)
         obs_->linhaMudou(linha);
+    if (def_.aposGravar)
+        def_.aposGravar(*this, linha, nova);
     return true;
 }
 

@@ -124,11 +124,18 @@ struct DefinicaoGrade {
     // same transaction and the same way.
     QStringList copiaTambem;
 
+    // Before a typed text goes into a cell, with the cell still holding its previous value: a
+    // refusal shows its text (none when empty) and leaves the cell as it was, unless the
+    // callback changed it.
+    std::function<Recusa(Grade&, int linha, int coluna, const QString& texto)> antesAlterar;
     // After the user changed a cell (it may fill or empty other cells of the row).
     std::function<void(Grade&, int linha, int coluna)> aposAlterar;
     // Before a row is stored, after the required cells and the duplicate key. It runs inside the
     // row's write transaction: it returns its refusal text rather than showing a box itself.
     std::function<Recusa(Grade&, int linha)> antesGravar;
+    // After a row was stored and its transaction ended (nova: it was inserted); it may tell
+    // the user something, the row stays stored.
+    std::function<void(Grade&, int linha, bool nova)> aposGravar;
     // Before the deletion question, and again inside the deletion's write transaction.
     std::function<Recusa(Grade&, int linha)> antesExcluir;
     // The deletion question (title, text) when the register asks its own; otherwise
@@ -198,6 +205,9 @@ public:
     // Reloads the rows of the open period (and earlier ones when the register lists them).
     // With no open period the grid stays empty. False when the database failed (reported).
     bool PreencheGrid();
+    // Whether earlier periods are listed too (an option of the screen); takes effect on the next
+    // PreencheGrid.
+    void defineListaAnteriores(bool sim) { def_.listaAnteriores = sim; }
 
     int linhas() const { return int(linhas_.size()); }
     int colunas() const { return int(def_.colunas.size()); }

@@ -27,6 +27,7 @@ void RegistraTelasAtualizacao();
 void RegistraTelasAnexo1();
 void RegistraTelasDemonstrativos();
 void RegistraTelasNotaFiscal();
+void RegistraTelasAnexo14();
 
 void RegistraTodasAsTelas()
 {
@@ -40,4 +41,5 @@ void RegistraTodasAsTelas()
     RegistraTelasAnexo1();
     RegistraTelasDemonstrativos();
     RegistraTelasNotaFiscal();
+    RegistraTelasAnexo14();
 }

@@ -1,4 +1,5 @@
 #include "comum/BancoTeste.h"
+#include "core/Conversoes.h"
 #include "core/Grade.h"
 
 #include <gtest/gtest.h>
@@ -216,4 +217,48 @@ TEST(Grade, CopiaDoPeriodoAnterior)
     ASSERT_EQ(completa.linhas(), 2);
     EXPECT_EQ(completa.texto(0, 1) + '|' + completa.texto(1, 1), "Minha A|Anterior B");
     EXPECT_EQ(s.p.ui.perguntas.size(), 1);
+}
+
+TEST(Grade, AntesDeAlterarAposGravarEPeriodosAnteriores)
+{
+    Cenario s;
+    s.p.ctx.BimReferencia = "201202";
+    s.insere(1, "201201", "A1", "Anterior");
+    DefinicaoGrade d = definicao();
+    QStringList vistos;
+    // A value above 100 is refused with a text, a negative one silently; the cell keeps its value.
+    d.antesAlterar = [&](Grade& g, int, int c, const QString& t) -> Recusa {
+        if (g.coluna(c).campo != "Valor")
+            return std::nullopt;
+        const Moeda v = ValorDeTexto(t);
+        if (v < Moeda())
+            return QString();
+        if (v > Moeda::deReais(100))
+            return QStringLiteral("Valor alto");
+        return std::nullopt;
+    };
+    d.aposGravar = [&](Grade& g, int l, bool nova) { vistos << g.valor(l, "Codigo").toString() + (nova ? "+" : "~"); };
+    Grade g(s.p.ctx, d);
+    g.PreencheGrid();
+    EXPECT_EQ(g.linhas(), 0);
+    const int l = s.digita(g, {"B1", "Nova", "50,00"});
+    g.defineTexto(l, 2, "150,00");
+    EXPECT_EQ(s.p.ui.ultimo(), "Valor alto");
+    EXPECT_EQ(g.moeda(l, "Valor"), Moeda::deReais(50));
+    s.p.ui.limpa();
+    g.defineTexto(l, 2, "-1");
+    EXPECT_TRUE(s.p.ui.mensagens.isEmpty());
+    EXPECT_EQ(g.moeda(l, "Valor"), Moeda::deReais(50));
+    ASSERT_TRUE(g.gravaLinha(l));
+    g.defineTexto(l, 1, "Mudada");
+    ASSERT_TRUE(g.gravaLinha(l));
+    EXPECT_EQ(vistos, QStringList({"B1+", "B1~"}));
+    // Earlier periods asked for at run time: listed grey and read-only.
+    g.defineListaAnteriores(true);
+    g.PreencheGrid();
+    ASSERT_EQ(g.linhas(), 2);
+    EXPECT_EQ(g.outroPeriodo(0) + g.outroPeriodo(1), 1);
+    g.defineListaAnteriores(false);
+    g.PreencheGrid();
+    EXPECT_EQ(g.linhas(), 1);
 }

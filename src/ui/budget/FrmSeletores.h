@@ -32,5 +32,8 @@ private:
     QStringList escolha_;
 };
 
+// A picker of a list, for the registers that register their own.
+FabricaSeletor SeletorDaLista(std::function<DefinicaoLista(const Contexto&)> lista);
+
 // Registers the pickers of Anexo I and of the bank accounts under the ids their grids name.
 void RegistraSeletoresAnexo1();
