@@ -26,6 +26,7 @@ void RegistraTelasAdministracao();
 void RegistraTelasAtualizacao();
 void RegistraTelasAnexo1();
 void RegistraTelasDemonstrativos();
+void RegistraTelasLicitacoes();
 
 void RegistraTodasAsTelas()
 {
@@ -38,4 +39,5 @@ void RegistraTodasAsTelas()
     RegistraTelasAtualizacao();
     RegistraTelasAnexo1();
     RegistraTelasDemonstrativos();
+    RegistraTelasLicitacoes();
 }

@@ -196,6 +196,8 @@ std::optional<ResultadoSeletor> escolheNatureza(Contexto& ctx, const Grade&, int
 }
 } // namespace
 
+FabricaSeletor SeletorDaLista(std::function<DefinicaoLista(const Contexto&)> lista) { return daLista(std::move(lista)); }
+
 void RegistraSeletoresAnexo1()
 {
     RegistraSeletor(QStringLiteral("fonte.despesa"), daLista([](const Contexto&) { return ListaFontes(MarcaDespesa); }));

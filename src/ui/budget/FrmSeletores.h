@@ -32,5 +32,8 @@ private:
     QStringList escolha_;
 };
 
+// A picker over a list: the chosen line's columns go into the cells the list names.
+FabricaSeletor SeletorDaLista(std::function<DefinicaoLista(const Contexto&)> lista);
+
 // Registers the pickers of Anexo I and of the bank accounts under the ids their grids name.
 void RegistraSeletoresAnexo1();
