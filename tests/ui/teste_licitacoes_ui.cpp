@@ -41,14 +41,6 @@ struct Anexo13 {
         Mostra(*tela);
         return static_cast<TelaMestreDetalhe*>(tela.get());
     }
-    static void vaiPara(GradeRegistro* g, int linha, int coluna)
-    {
-        QApplication::setActiveWindow(g->window());
-        g->vista()->setFocus();
-        g->vista()->setCurrentIndex(g->modelo()->index(linha, coluna));
-        QApplication::processEvents();
-    }
-    static QString celula(GradeRegistro* g, int l, int c) { return g->modelo()->index(l, c).data().toString(); }
 };
 } // namespace
 
@@ -71,7 +63,7 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
     t->abas()->setCurrentIndex(0);
 
     // The process, cell after cell; the modality through its look-up (F4).
-    Anexo13::vaiPara(processos, 0, 1);
+    VaiPara(processos, 0, 1);
     DigitaTeclas(QStringLiteral("001/2012\rPE-01/2012\rAquisição de combustível\r"));
     bool viu = false;
     NoModal<FrmConsultaGeral>(
@@ -86,12 +78,12 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
         &viu);
     QTest::keyClick(processos->vista(), Qt::Key_F4);
     ASSERT_TRUE(viu);
-    EXPECT_TRUE(Anexo13::celula(processos, 0, 4).startsWith(QStringLiteral("13-Pregão Eletrônico")));
+    EXPECT_TRUE(Celula(processos, 0, 4).startsWith(QStringLiteral("13-Pregão Eletrônico")));
     EXPECT_EQ(a.p.ui.ultimo(), QStringLiteral("Número do recibo é um campo obrigatório"));
-    Anexo13::vaiPara(processos, 0, 5);
+    VaiPara(processos, 0, 5);
     DigitaTeclas(QStringLiteral("01\r10/05/2012\r\r\rREC-2012-0001\r12.500,00\r"));
-    EXPECT_EQ(Anexo13::celula(processos, 0, 5), QStringLiteral("01-Lei nº 8.666/1993, art. 22, I - Concorrência"));
-    EXPECT_EQ(Anexo13::celula(processos, 0, 8), "03/2012");
+    EXPECT_EQ(Celula(processos, 0, 5), QStringLiteral("01-Lei nº 8.666/1993, art. 22, I - Concorrência"));
+    EXPECT_EQ(Celula(processos, 0, 8), "03/2012");
 
     // Leaving the tab stores the process; the participants follow it.
     a.p.ui.limpa();
@@ -102,10 +94,10 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
               "001/2012|13|01|REC-2012-0001|125000000");
     EXPECT_EQ(t->legenda()->text(), QStringLiteral("Licitação : 001/2012  - Aquisição de combustível"));
     GradeRegistro* participantes = t->detalhe(1);
-    Anexo13::vaiPara(participantes, 0, 1);
+    VaiPara(participantes, 0, 1);
     DigitaTeclas(QStringLiteral("C\r11222333000181\rPosto Central Ltda\rItem 1 - gasolina comum, 10.000 litros\r12.000,00\r"));
-    EXPECT_EQ(Anexo13::celula(participantes, 0, 1), "CNPJ");
-    EXPECT_EQ(Anexo13::celula(participantes, 0, 2), "11.222.333/0001-81");
+    EXPECT_EQ(Celula(participantes, 0, 1), "CNPJ");
+    EXPECT_EQ(Celula(participantes, 0, 2), "11.222.333/0001-81");
     Captura(t, "anexo13-participantes");
 
     t->abas()->setCurrentIndex(2);
@@ -113,7 +105,7 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
               "001/2012|Item 1 - gasolina comum, 10.000 litros|120000000");
     EXPECT_EQ(t->legenda()->text(), QStringLiteral("Licitação: 001/2012   Participante: 11.222.333/0001-81 - Posto Central Ltda"));
     GradeRegistro* contratos = t->detalhe(2);
-    Anexo13::vaiPara(contratos, 0, 1);
+    VaiPara(contratos, 0, 1);
     DigitaTeclas("CT-01/2012\r12.000,00\r01/06/2012\r31/12/2012\r28/05/2012\r");
     a.p.ui.limpa();
     Clica(*t, "cmdGravar");
@@ -124,11 +116,11 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
     Captura(t, "anexo13-contratos");
 
     // The amendment's legal basis: its look-up lists only the amendments' codes.
-    Anexo13::vaiPara(contratos, 0, 1);
+    VaiPara(contratos, 0, 1);
     t->abas()->setCurrentIndex(3);
     EXPECT_EQ(t->legenda()->text(), "Contrato: CT-01/2012");
     GradeRegistro* aditivos = t->detalhe(3);
-    Anexo13::vaiPara(aditivos, 0, 1);
+    VaiPara(aditivos, 0, 1);
     DigitaTeclas(QStringLiteral("1\rProrrogação do prazo de vigência\r"));
     viu = false;
     NoModal<FrmConsultaGeral>(
@@ -142,8 +134,8 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
         &viu);
     QTest::keyClick(aditivos->vista(), Qt::Key_F4);
     ASSERT_TRUE(viu);
-    EXPECT_TRUE(Anexo13::celula(aditivos, 0, 3).startsWith("57-"));
-    Anexo13::vaiPara(aditivos, 0, 4);
+    EXPECT_TRUE(Celula(aditivos, 0, 3).startsWith("57-"));
+    VaiPara(aditivos, 0, 4);
     DigitaTeclas("0,00\r01/01/2013\r31/12/2013\r");
     a.p.ui.limpa();
     Clica(*t, "cmdGravar");
@@ -153,9 +145,9 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
     Captura(t, "anexo13-aditivos");
 
     // The contract cannot go while it has its amendment.
-    Anexo13::vaiPara(contratos, 0, 1);
+    VaiPara(contratos, 0, 1);
     t->abas()->setCurrentIndex(2);
-    Anexo13::vaiPara(contratos, 0, 1);
+    VaiPara(contratos, 0, 1);
     a.p.ui.respostas = {true};
     Clica(*t, "cmdExcluir");
     EXPECT_EQ(a.p.ui.ultimo(), QStringLiteral("Não é possível excluir contrato,Existe(m) Aditivo(s) Relacionado(s)"));
@@ -189,14 +181,14 @@ TEST(TelasLicitacoes, UmaDuziaDeAtosEAConsultaDeProcessos)
     }
     TelaMestreDetalhe* t = a.abre();
     EXPECT_EQ(t->mestre()->grade().linhas(), 8);
-    EXPECT_EQ(Anexo13::celula(t->mestre(), 0, 1), "005/2012");
+    EXPECT_EQ(Celula(t->mestre(), 0, 1), "005/2012");
     Captura(t, "anexo13-exemplo");
     t->caixaAnteriores()->setChecked(true);
     ASSERT_EQ(t->mestre()->grade().linhas(), 12);
     EXPECT_TRUE(t->mestre()->grade().somenteLeitura(0));
     EXPECT_EQ(t->mestre()->vista()->model()->index(0, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(0xD8, 0xD8, 0xD8));
     Captura(t, "anexo13-anteriores");
-    Anexo13::vaiPara(t->mestre(), 1, 1);
+    VaiPara(t->mestre(), 1, 1);
     t->abas()->setCurrentIndex(1);
     EXPECT_EQ(t->detalhe(1)->grade().linhas(), 1);
     EXPECT_TRUE(t->detalhe(1)->grade().somenteLeitura(0));
