@@ -65,6 +65,7 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
     // The process, cell after cell; the modality through its look-up (F4).
     VaiPara(processos, 0, 1);
     DigitaTeclas(QStringLiteral("001/2012\rPE-01/2012\rAquisição de combustível\r"));
+    VaiPara(processos, 0, 4);
     bool viu = false;
     NoModal<FrmConsultaGeral>(
         [](FrmConsultaGeral* d) {
@@ -95,7 +96,7 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
     EXPECT_EQ(t->legenda()->text(), QStringLiteral("Licitação : 001/2012  - Aquisição de combustível"));
     GradeRegistro* participantes = t->detalhe(1);
     VaiPara(participantes, 0, 1);
-    DigitaTeclas(QStringLiteral("C\r11222333000181\rPosto Central Ltda\rItem 1 - gasolina comum, 10.000 litros\r12.000,00\r"));
+    DigitaTeclas(QStringLiteral("CN\r11222333000181\rPosto Central Ltda\rItem 1 - gasolina comum, 10.000 litros\r12.000,00\r"));
     EXPECT_EQ(Celula(participantes, 0, 1), "CNPJ");
     EXPECT_EQ(Celula(participantes, 0, 2), "11.222.333/0001-81");
     Captura(t, "anexo13-participantes");
@@ -122,6 +123,7 @@ TEST(TelasLicitacoes, ProcessoComParticipanteItemContratoEAditivo)
     GradeRegistro* aditivos = t->detalhe(3);
     VaiPara(aditivos, 0, 1);
     DigitaTeclas(QStringLiteral("1\rProrrogação do prazo de vigência\r"));
+    VaiPara(aditivos, 0, 3);
     viu = false;
     NoModal<FrmConsultaGeral>(
         [](FrmConsultaGeral* d) {
