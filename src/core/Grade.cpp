@@ -125,7 +125,7 @@ bool Grade::editavel(int linha, int coluna) const
     if (somenteLeitura(linha) || !colunaDigitavel(coluna))
         return false;
     // The key of a stored row is never rewritten: UPDATE and DELETE address the row by it.
-    return !(ehChave(coluna) && linhas_[linha].estado != Estado::Nova);
+    return !((ehChave(coluna) || def_.colunas[coluna].soNaInclusao) && linhas_[linha].estado != Estado::Nova);
 }
 
 int Grade::linhaPendente() const
@@ -394,6 +394,8 @@ bool Grade::vazia(const Linha& l) const
 
 bool Grade::faltaObrigatorio(const Linha& l) const
 {
+    if (def_.mensagemObrigatorio.isEmpty())
+        return false;
     for (int c = 0; c < colunas(); ++c)
         if (def_.colunas[c].tipo == TipoColuna::Obrigatoria && branco(l.valores[c])) {
             MostraAviso(ctx_.interacao(), def_.mensagemObrigatorio);
@@ -511,7 +513,7 @@ void Grade::atualiza(const Linha& l)
     QVariantList valores;
     for (int c = 0; c < colunas(); ++c) {
         const ColunaGrade& col = def_.colunas[c];
-        if (!col.gravada || ehPeriodo(c) || ehChave(c) || igual(col.campo, def_.identificador))
+        if (!col.gravada || col.soNaInclusao || ehPeriodo(c) || ehChave(c) || igual(col.campo, def_.identificador))
             continue;
         condicoesDaColuna(c, l.valores[c], QString(), atribuicoes, valores);
     }

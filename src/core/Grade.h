@@ -65,6 +65,8 @@ struct ColunaGrade {
     // The picker that fills this cell (and others of the row): its id among the screens'
     // pickers (F4 in the cell). Empty: none.
     QString seletor;
+    // Typed on a new row only: once stored it is never rewritten (a number other registers name).
+    bool soNaInclusao = false;
 
     bool somenteLeitura() const { return tipo == TipoColuna::Descricao || tipo == TipoColuna::Calculada; }
     DefinicaoCampo comoCampo() const;
@@ -110,6 +112,8 @@ struct DefinicaoGrade {
     // The duplicate key is also told as soon as the last key cell of a new row is typed; the key
     // cells are then emptied.
     bool duplicadaAoDigitar = false;
+    // Told when a required cell is empty. Empty: the required cells are only drawn yellow, and
+    // the register tests them itself (antesGravar), each with its own text, in its own order.
     QString mensagemObrigatorio = MensagemPreenchaTodos;
 
     bool ofereceCopia = false;

@@ -28,6 +28,7 @@ void RegistraTelasAnexo1();
 void RegistraTelasDemonstrativos();
 void RegistraTelasNotaFiscal();
 void RegistraTelasAnexo14();
+void RegistraTelasLicitacoes();
 
 void RegistraTodasAsTelas()
 {
@@ -42,4 +43,5 @@ void RegistraTodasAsTelas()
     RegistraTelasDemonstrativos();
     RegistraTelasNotaFiscal();
     RegistraTelasAnexo14();
+    RegistraTelasLicitacoes();
 }

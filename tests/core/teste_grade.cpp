@@ -262,3 +262,41 @@ TEST(Grade, AntesDeAlterarAposGravarEPeriodosAnteriores)
     g.PreencheGrid();
     EXPECT_EQ(g.linhas(), 1);
 }
+
+// A register that tests its required cells itself, a number typed only once, and the box that
+// lists the earlier periods.
+TEST(Grade, ObrigatoriasDoRegistroNumeroFixoEAnteriores)
+{
+    Cenario s;
+    s.insere(2, "201106", "Z9", "Antiga");
+    DefinicaoGrade d = definicao();
+    d.mensagemObrigatorio = {};
+    d.colunas[1].soNaInclusao = true;
+    d.antesGravar = [](Grade& g, int l) -> Recusa {
+        if (g.valor(l, "Descricao").toString().isEmpty())
+            return QString("Informe a Descrição.");
+        return std::nullopt;
+    };
+    Grade g(s.p.ctx, d);
+    g.PreencheGrid();
+    EXPECT_EQ(g.linhas(), 0);
+    const int l = s.digita(g, {"A1"});
+    EXPECT_FALSE(g.gravaLinha(l));
+    EXPECT_EQ(s.p.ui.ultimo(), QStringLiteral("Informe a Descrição."));
+    g.defineTexto(l, 1, "Primeira");
+    ASSERT_TRUE(g.gravaLinha(l));
+
+    // Once stored the number is no longer typed, nor rewritten by an update.
+    EXPECT_FALSE(g.editavel(l, 1));
+    EXPECT_TRUE(g.editavel(l, 2));
+    g.defineValor(l, 1, "Outra");
+    g.defineTexto(l, 2, "5,00");
+    ASSERT_TRUE(g.gravaLinha(l));
+    EXPECT_EQ(s.banco().valor("SELECT Descricao || '|' || Valor FROM tabTesteGrade WHERE Codigo = 'A1'").toString(),
+              "Primeira|50000");
+
+    g.defineListaAnteriores(true);
+    g.PreencheGrid();
+    ASSERT_EQ(g.linhas(), 2);
+    EXPECT_TRUE(g.somenteLeitura(1) && !g.somenteLeitura(0)); // ordered by code: Z9 is the old one
+}

@@ -51,6 +51,7 @@ struct Tela03 {
     }
     void vaiPara(const QString& campo, int coluna)
     {
+        QApplication::setActiveWindow(grade()->window());
         grade()->setFocus();
         grade()->setCurrentIndex(modelo()->index(linha(campo), coluna));
         QApplication::processEvents();

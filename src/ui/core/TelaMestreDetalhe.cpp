@@ -2,8 +2,10 @@
 #include "ui/core/Formulario.h"
 #include "ui/core/GradeRegistro.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -14,6 +16,9 @@ TelaMestreDetalhe::TelaMestreDetalhe(Contexto& ctx, DefinicaoMestreDetalhe def, 
 {
     setWindowTitle(def.titulo);
     abas_ = new QTabWidget(this);
+    sempreAnteriores_.push_back(def.mestre.listaAnteriores);
+    semPrimeiro_.emplace_back();
+    legendas_.emplace_back();
     grades_.push_back(new GradeRegistro(ctx, std::move(def.mestre), this));
     mestres_.push_back(-1);
     QWidget* paginaMestre = grades_.front();
@@ -44,6 +49,9 @@ TelaMestreDetalhe::TelaMestreDetalhe(Contexto& ctx, DefinicaoMestreDetalhe def, 
     }
     abas_->addTab(paginaMestre, def.tituloMestre);
     for (AbaDetalhe& d : def.detalhes) {
+        sempreAnteriores_.push_back(d.definicao.listaAnteriores);
+        semPrimeiro_.push_back(d.mensagemSemPrimeiro);
+        legendas_.push_back(std::move(d.legenda));
         grades_.push_back(new GradeRegistro(ctx, std::move(d.definicao), this));
         mestres_.push_back(d.mestre);
         abas_->addTab(grades_.back(), d.titulo);
@@ -56,11 +64,21 @@ TelaMestreDetalhe::TelaMestreDetalhe(Contexto& ctx, DefinicaoMestreDetalhe def, 
     connect(abas_, &QTabWidget::currentChanged, this, &TelaMestreDetalhe::trocaAba);
 
     botoes_ = NovosBotoesEditor(this);
-    connect(botoes_.novo, &QPushButton::clicked, this, [this] { gradeAtual()->vaiParaLinhaNova(); });
+    connect(botoes_.novo, &QPushButton::clicked, this, &TelaMestreDetalhe::novo);
     connect(botoes_.gravar, &QPushButton::clicked, this, &TelaMestreDetalhe::grava);
     connect(botoes_.excluir, &QPushButton::clicked, this, [this] { gradeAtual()->excluiLinhaAtual(); });
     connect(botoes_.fechar, &QPushButton::clicked, this, [this] { FechaTela(this); });
     auto* layout = new QVBoxLayout(this);
+    if (!def.legendaAnteriores.isEmpty()) {
+        anteriores_ = new QCheckBox(def.legendaAnteriores, this);
+        anteriores_->setObjectName(QStringLiteral("chkBim"));
+        connect(anteriores_, &QCheckBox::toggled, this, &TelaMestreDetalhe::listaAnteriores);
+        layout->addWidget(anteriores_);
+    }
+    legenda_ = new QLabel(this);
+    legenda_->setObjectName(QStringLiteral("lblLegenda"));
+    legenda_->setVisible(false);
+    layout->addWidget(legenda_);
     layout->addWidget(abas_);
     layout->addLayout(botoes_.linha);
     mestre()->vista()->setFocus();
@@ -103,6 +121,57 @@ void TelaMestreDetalhe::trocaAba(int aba)
         return;
     }
     segue(anterior);
+    mostraLegenda();
+}
+
+int TelaMestreDetalhe::linhaSelecionada(int k) const
+{
+    GradeRegistro* g = grades_[size_t(k)];
+    const int linha = g->vista()->currentIndex().row();
+    const bool gravada = linha >= 0 && linha < g->grade().linhas() && g->grade().linha(linha).estado != Grade::Estado::Nova;
+    return gravada ? linha : -1;
+}
+
+QVariant TelaMestreDetalhe::valorSelecionado(int k, const QString& campo) const
+{
+    const int linha = linhaSelecionada(k);
+    return linha < 0 ? QVariant() : grades_[size_t(k)]->grade().valor(linha, campo);
+}
+
+void TelaMestreDetalhe::mostraLegenda()
+{
+    const auto& legenda = legendas_[size_t(abaAtual_)];
+    legenda_->setVisible(bool(legenda));
+    legenda_->setText(legenda ? legenda(*this) : QString());
+}
+
+// A detail without its master row tells why; the top's message when the first tab has none.
+void TelaMestreDetalhe::novo()
+{
+    GradeRegistro* g = gradeAtual();
+    if (!g->grade().podeIncluir() && !semPrimeiro_[size_t(abaAtual_)].isEmpty() && linhaSelecionada(0) < 0
+        && !g->grade().definicao().mestre.empty()) {
+        MostraAviso(ctx_.interacao(), semPrimeiro_[size_t(abaAtual_)]);
+        return;
+    }
+    g->vaiParaLinhaNova();
+}
+
+// The box ticked or not: what is pending is stored first, then the grids are read again from
+// the master down.
+void TelaMestreDetalhe::listaAnteriores(bool sim)
+{
+    if (!grava()) {
+        const QSignalBlocker bloqueio(anteriores_);
+        anteriores_->setChecked(!sim);
+        return;
+    }
+    for (size_t k = 0; k < grades_.size(); ++k)
+        if (!sempreAnteriores_[k])
+            grades_[k]->grade().defineListaAnteriores(sim);
+    mestre()->PreencheGrid(); // no row is selected now: the details empty themselves
+    segue(0);
+    mostraLegenda();
 }
 
 void TelaMestreDetalhe::mostraFicha(int linha)
