@@ -45,14 +45,6 @@ struct Anexo1 {
         Mostra(*tela, idMenu);
         return tela.get();
     }
-    static void vaiPara(GradeRegistro* g, int linha, int coluna)
-    {
-        QApplication::setActiveWindow(g->window()); // back from a modal picker
-        g->vista()->setFocus();
-        g->vista()->setCurrentIndex(g->modelo()->index(linha, coluna));
-        QApplication::processEvents();
-    }
-    static QString celula(GradeRegistro* g, int l, int c) { return g->modelo()->index(l, c).data().toString(); }
 };
 } // namespace
 
@@ -66,7 +58,7 @@ TEST(TelasAnexo1, DespesaDigitadaComSeletoresEFechadaRecompoePorFuncao)
     EXPECT_TRUE(g->vista()->isColumnHidden(18)); // the unprocessed payables only in "201106"
 
     // The source through its picker (F4), the rest typed; Enter goes from cell to cell.
-    Anexo1::vaiPara(g, 0, 0);
+    VaiPara(g, 0, 0);
     bool viu = false;
     NoModal<FrmLista>(
         [](FrmLista* f) {
@@ -78,25 +70,25 @@ TEST(TelasAnexo1, DespesaDigitadaComSeletoresEFechadaRecompoePorFuncao)
         &viu);
     QTest::keyClick(g->vista(), Qt::Key_F4);
     ASSERT_TRUE(viu);
-    EXPECT_EQ(Anexo1::celula(g, 0, 0), "102");
-    EXPECT_EQ(Anexo1::celula(g, 0, 1), QStringLiteral("Saúde - 15%"));
-    Anexo1::vaiPara(g, 0, 2);
+    EXPECT_EQ(Celula(g, 0, 0), "102");
+    EXPECT_EQ(Celula(g, 0, 1), QStringLiteral("Saúde - 15%"));
+    VaiPara(g, 0, 2);
     DigitaTeclas("0801\r\r04122\r\r0010\r2001\r\r319011\r\r");
-    EXPECT_EQ(Anexo1::celula(g, 0, 3), QStringLiteral("Fundo Municipal de Saúde"));
-    EXPECT_EQ(Anexo1::celula(g, 0, 8), QStringLiteral("Manutenção do Gabinete"));
-    EXPECT_FALSE(Anexo1::celula(g, 0, 10).isEmpty());
+    EXPECT_EQ(Celula(g, 0, 3), QStringLiteral("Fundo Municipal de Saúde"));
+    EXPECT_EQ(Celula(g, 0, 8), QStringLiteral("Manutenção do Gabinete"));
+    EXPECT_FALSE(Celula(g, 0, 10).isEmpty());
     // The initial appropriation is typed in the first bimester only: here the cursor skips it.
-    Anexo1::vaiPara(g, 0, 12);
+    VaiPara(g, 0, 12);
     DigitaTeclas("1.500,00\r\r2.000,50\r\r1.234,56\r\r");
-    EXPECT_EQ(Anexo1::celula(g, 0, 13), "1.500,00");
-    EXPECT_EQ(Anexo1::celula(g, 0, 15), "2.000,50");
-    EXPECT_EQ(Anexo1::celula(g, 0, 17), "1.234,56");
+    EXPECT_EQ(Celula(g, 0, 13), "1.500,00");
+    EXPECT_EQ(Celula(g, 0, 15), "2.000,50");
+    EXPECT_EQ(Celula(g, 0, 17), "1.234,56");
     // Committed above the appropriation: refused with the rule's text, the row stays.
     a.p.ui.limpa();
     Clica(*tela, "cmdGravar");
     EXPECT_EQ(a.p.ui.ultimo(), QStringLiteral("Valor Empenhado no Exercício não pode ser maior que Valor Atualizado.\n"
                                               " Pressione 'Esc' para cancelar!"));
-    Anexo1::vaiPara(g, 0, 12);
+    VaiPara(g, 0, 12);
     DigitaTeclas("3.000\r");
     a.p.ui.limpa();
     Clica(*tela, "cmdGravar");
@@ -110,8 +102,8 @@ TEST(TelasAnexo1, DespesaDigitadaComSeletoresEFechadaRecompoePorFuncao)
               "04122|20005000");
     a.abre("registrar.02");
     auto* funcao = static_cast<TelaGrade*>(a.tela.get())->grade();
-    EXPECT_EQ(Anexo1::celula(funcao, 0, 8), "04122");
-    EXPECT_EQ(Anexo1::celula(funcao, 0, 14), "2.000,50");
+    EXPECT_EQ(Celula(funcao, 0, 8), "04122");
+    EXPECT_EQ(Celula(funcao, 0, 14), "2.000,50");
     Captura(a.tela.get(), "anexo02");
 }
 
@@ -125,10 +117,10 @@ TEST(TelasAnexo1, ReceitaDetalheResumoENaturezaDaDespesa)
     auto* tela = static_cast<FrmReceita*>(a.abre("registrar.01.receita"));
     GradeRegistro* g = tela->detalhe();
     ASSERT_EQ(g->grade().linhas(), 1);
-    EXPECT_EQ(Anexo1::celula(g, 0, 7), "25,00");
-    Anexo1::vaiPara(g, 0, 6);
+    EXPECT_EQ(Celula(g, 0, 7), "25,00");
+    VaiPara(g, 0, 6);
     DigitaTeclas("10,5\r");
-    EXPECT_EQ(Anexo1::celula(g, 0, 7), "35,50");
+    EXPECT_EQ(Celula(g, 0, 7), "35,50");
     tela->abas()->setCurrentIndex(1); // stores the line, then sums
     EXPECT_EQ(a.texto("SELECT ValorRealizadoExercicio FROM tabReceitaMovimento WHERE bimreferencia = '201202'"), "355000");
     QTableWidget* r = tela->resumo();
@@ -142,16 +134,16 @@ TEST(TelasAnexo1, ReceitaDetalheResumoENaturezaDaDespesa)
 
     // A synthetic code typed on the detail page is refused and emptied.
     tela->abas()->setCurrentIndex(0);
-    Anexo1::vaiPara(g, 1, 0);
+    VaiPara(g, 1, 0);
     DigitaTeclas(codigo.left(1) + "0000000\r");
     EXPECT_EQ(a.p.ui.ultimo(), "Codigo de Receita Sintetico digite o valor em um codigo Analitico");
-    EXPECT_TRUE(Anexo1::celula(g, 1, 0).isEmpty());
+    EXPECT_TRUE(Celula(g, 1, 0).isEmpty());
     DigitaTeclas("\x1b\x1b");
     tela->close();
 
     // The expense-nature picker refuses an incomplete choice, then joins the four codes.
     auto* despesa = static_cast<TelaGrade*>(a.abre("registrar.01.despesa"));
-    Anexo1::vaiPara(despesa->grade(), 0, 9);
+    VaiPara(despesa->grade(), 0, 9);
     NoModal<QDialog>([&a](QDialog* d) {
         Clica(*d, "cmdOk");
         auto* categoria = d->findChild<QComboBox*>("cmbCatEconom");
@@ -165,8 +157,8 @@ TEST(TelasAnexo1, ReceitaDetalheResumoENaturezaDaDespesa)
         EXPECT_EQ(a.p.ui.ultimo(), QStringLiteral("Por selecione um código no campo Categoria Econômica."));
     });
     despesa->grade()->abreSeletor();
-    EXPECT_EQ(Anexo1::celula(despesa->grade(), 0, 9), "339030");
-    Anexo1::vaiPara(despesa->grade(), 0, 9);
+    EXPECT_EQ(Celula(despesa->grade(), 0, 9), "339030");
+    VaiPara(despesa->grade(), 0, 9);
     DigitaTeclas("\x1b\x1b");
 }
 
@@ -174,7 +166,7 @@ TEST(TelasAnexo1, RegistrosDeClassificacaoEContas)
 {
     Anexo1 a;
     auto* fontes = static_cast<TelaGrade*>(a.abre("registrar.01.fontes"));
-    Anexo1::vaiPara(fontes->grade(), 2, 0);
+    VaiPara(fontes->grade(), 2, 0);
     DigitaTeclas("001\r");
     EXPECT_EQ(a.p.ui.ultimo(), "A fonte já existe");
     EXPECT_EQ(fontes->grade()->vista()->currentIndex().column(), 0); // back on the refused code
@@ -191,11 +183,11 @@ TEST(TelasAnexo1, RegistrosDeClassificacaoEContas)
 
     auto* contas = static_cast<TelaGrade*>(a.abre("registrar.26"));
     GradeRegistro* g = contas->grade();
-    Anexo1::vaiPara(g, 0, 1);
+    VaiPara(g, 0, 1);
     DigitaTeclas("001\r1234-5\r98765-0\rMovimento\rPrefeitura\r");
-    Anexo1::vaiPara(g, 1, 1);
-    EXPECT_TRUE(Anexo1::celula(g, 0, 1).startsWith("001-"));
-    EXPECT_EQ(Anexo1::celula(g, 0, 0), "02/2012");
+    VaiPara(g, 1, 1);
+    EXPECT_TRUE(Celula(g, 0, 1).startsWith("001-"));
+    EXPECT_EQ(Celula(g, 0, 0), "02/2012");
     EXPECT_EQ(a.texto("SELECT Banco || '|' || Agencia || '|' || Titular_Conta FROM tabAnexo26Extratos"), "001|1234-5|Prefeitura");
     Captura(contas, "contas");
 }

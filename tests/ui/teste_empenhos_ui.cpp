@@ -40,14 +40,6 @@ struct Anexo14 : OrgaoAberto {
         Mostra(*tela, "anexo14");
         return static_cast<TelaMestreDetalhe*>(tela.get());
     }
-    static void vaiPara(GradeRegistro* g, int linha, int coluna)
-    {
-        QApplication::setActiveWindow(g->window());
-        g->vista()->setFocus();
-        g->vista()->setCurrentIndex(g->modelo()->index(linha, coluna));
-        QApplication::processEvents();
-    }
-    static QString celula(GradeRegistro* g, int l, int c) { return g->modelo()->index(l, c).data().toString(); }
 };
 } // namespace
 
@@ -61,14 +53,14 @@ TEST(TelasAnexo14, EmpenhoEPagamentoDigitadosComSaldo)
 
     // A new commitment typed with the keyboard, the lists set as the picker of a cell does.
     const int nova = m->grade().linhas();
-    Anexo14::vaiPara(m, nova, 2);
+    VaiPara(m, nova, 2);
     DigitaTeclas("77/2012\r900/2012\r\r");
     Grade& g = m->grade();
     g.defineTexto(nova, g.indice("Tipo"), "E");
-    Anexo14::vaiPara(m, nova, 6);
+    VaiPara(m, nova, 6);
     DigitaTeclas("15/05/2012\r2.500,00\r");
     g.defineTexto(nova, g.indice("TipoDocumento"), "1");
-    Anexo14::vaiPara(m, nova, 9);
+    VaiPara(m, nova, 9);
     DigitaTeclas("52998224725\rMaria da Silva\r\r\r\r339039\r001\r");
     a.p.ui.limpa();
     Clica(*tela, "cmdGravar");
@@ -84,7 +76,7 @@ TEST(TelasAnexo14, EmpenhoEPagamentoDigitadosComSaldo)
         if (g.valor(l, "NumeroEmpenho").toString() == "900/2012")
             linha = l;
     ASSERT_GE(linha, 0);
-    Anexo14::vaiPara(m, linha, 3);
+    VaiPara(m, linha, 3);
     tela->abas()->setCurrentIndex(1);
     QApplication::processEvents();
     GradeRegistro* pg = tela->detalhe(1);
@@ -92,15 +84,15 @@ TEST(TelasAnexo14, EmpenhoEPagamentoDigitadosComSaldo)
     auto* legenda = tela->findChild<QLabel*>("lblEmpenho");
     ASSERT_NE(legenda, nullptr);
     EXPECT_EQ(legenda->text(), QStringLiteral("Empenho : 900/2012 - Credor : Maria da Silva    Saldo do Empenho : 2.500,00"));
-    Anexo14::vaiPara(pg, 0, 8);
+    VaiPara(pg, 0, 8);
     DigitaTeclas("OB-900\r");
-    Anexo14::vaiPara(pg, 0, 10);
+    VaiPara(pg, 0, 10);
     DigitaTeclas("52998224725\r20/05/2012\r3.000,00\r");
     EXPECT_EQ(a.p.ui.ultimo(), "Saldo insuficiente para o Valor Informado.");
-    Anexo14::vaiPara(pg, 0, 12);
+    VaiPara(pg, 0, 12);
     DigitaTeclas("2.000,00\r1\r");
-    EXPECT_EQ(Anexo14::celula(pg, 0, 9), "1234 / 5678-9 - 001");
-    EXPECT_EQ(Anexo14::celula(pg, 0, 1), "900/2012");
+    EXPECT_EQ(Celula(pg, 0, 9), "1234 / 5678-9 - 001");
+    EXPECT_EQ(Celula(pg, 0, 1), "900/2012");
     a.p.ui.limpa();
     Clica(*tela, "cmdGravar");
     EXPECT_TRUE(a.p.ui.mensagens.isEmpty()) << a.p.ui.ultimo().toStdString();

@@ -41,14 +41,6 @@ struct Listas {
         Mostra(*tela, captura);
         return tela.get();
     }
-    static void vaiPara(GradeRegistro* g, int linha, int coluna)
-    {
-        QApplication::setActiveWindow(g->window());
-        g->vista()->setFocus();
-        g->vista()->setCurrentIndex(g->modelo()->index(linha, coluna));
-        QApplication::processEvents();
-    }
-    static QString celula(GradeRegistro* g, int l, int c) { return g->modelo()->index(l, c).data().toString(); }
 };
 } // namespace
 
@@ -58,9 +50,9 @@ TEST(TelasListas, ProjecaoAtuarialDigitadaCalculadaEExcluida)
     auto* tela = static_cast<TelaGrade*>(a.abre("registrar.09", "anexo09"));
     GradeRegistro* g = tela->grade();
     EXPECT_EQ(g->modelo()->headerData(4, Qt::Horizontal).toString(), "Resultado Previdenciário (c) = (a-b)");
-    Listas::vaiPara(g, 0, 1);
+    VaiPara(g, 0, 1);
     DigitaTeclas("2013\r1.500,00\r2.000,25\r");
-    EXPECT_EQ(Listas::celula(g, 0, 4), "-500,25");
+    EXPECT_EQ(Celula(g, 0, 4), "-500,25");
     a.p.ui.limpa();
     Clica(*tela, "cmdGravar");
     EXPECT_TRUE(a.p.ui.mensagens.isEmpty()) << a.p.ui.ultimo().toStdString();
@@ -68,7 +60,7 @@ TEST(TelasListas, ProjecaoAtuarialDigitadaCalculadaEExcluida)
     Captura(tela, "anexo09");
 
     // Excluir asks; Yes deletes the row.
-    Listas::vaiPara(g, 0, 1);
+    VaiPara(g, 0, 1);
     a.p.ui.respostas = {true};
     Clica(*tela, "cmdExcluir");
     ASSERT_EQ(a.p.ui.perguntas.size(), 1);
@@ -81,9 +73,9 @@ TEST(TelasListas, RiscosFiscaisEDetalhamentoDaDespesa)
     Listas a;
     auto* riscos = static_cast<TelaGrade*>(a.abre("registrar.37", ""));
     GradeRegistro* g = riscos->grade();
-    Listas::vaiPara(g, 0, 1);
+    VaiPara(g, 0, 1);
     DigitaTeclas(QStringLiteral("Demandas judiciais\r50.000\rReserva de contingência\r1.234,5\r"));
-    Listas::vaiPara(g, 1, 1); // leaving the row stores it
+    VaiPara(g, 1, 1); // leaving the row stores it
     EXPECT_EQ(a.texto("SELECT riscos || '|' || valor1 || '|' || valor2 FROM tabAnexo37Movimento"),
               "Demandas judiciais|500000000|12345000");
     Captura(riscos, "anexo37");
@@ -92,8 +84,8 @@ TEST(TelasListas, RiscosFiscaisEDetalhamentoDaDespesa)
     a.sql("INSERT INTO tabAnexo38Movimento (id, BimReferencia, Orgao, Unidade, Funcao, SubFuncao, Programa, Natureza, Fonte, Valor) "
           "VALUES (1, '201204', '02', '001', '04', '122', '0010', '31901100', '001', 10000000)");
     auto* qdd = static_cast<TelaGrade*>(a.abre("registrar.38", "anexo38"));
-    EXPECT_EQ(Listas::celula(qdd->grade(), 0, 8), "1.000,00");
-    Listas::vaiPara(qdd->grade(), 0, 1);
+    EXPECT_EQ(Celula(qdd->grade(), 0, 8), "1.000,00");
+    VaiPara(qdd->grade(), 0, 1);
     a.p.ui.respostas = {false};
     Clica(*qdd, "cmdExcluir");
     ASSERT_EQ(a.p.ui.perguntas.size(), 1);
