@@ -203,7 +203,7 @@ TabelaDemonstrativo TabelaAnexo03(Contexto& ctx)
 {
     Anexo03 a(ctx);
     a.carrega();
-    TabelaDemonstrativo t{.titulo = TituloAnexo03, .cabecalho = {TituloEspecificacaoAnexo03}, .linhas = {}};
+    TabelaDemonstrativo t{.titulo = TituloAnexo03, .cabecalho = {TituloColunaLinhasAnexo03}, .linhas = {}};
     for (const MesAnexo03& m : a.meses())
         t.cabecalho.append(m.titulo);
     t.cabecalho << TituloTotalAnexo03 << TituloPAAnexo03;

@@ -22,7 +22,7 @@
 inline constexpr int MesesAnexo03 = 12;
 inline const QString TituloAnexo03 = QStringLiteral("Anexo 03 - Demonstr. da Receita Corrente Líquida");
 inline const QString CampoRcl = QStringLiteral("3");
-inline const QString TituloEspecificacaoAnexo03 = QStringLiteral("Especificação");
+inline const QString TituloColunaLinhasAnexo03 = QStringLiteral("Especificação");
 inline const QString TituloTotalAnexo03 = QStringLiteral("Total (Últ. 12 meses)");
 inline const QString TituloPAAnexo03 = QStringLiteral("PA");
 

@@ -96,7 +96,7 @@ public:
         if (secao == ColunaCampo)
             return QStringLiteral("Campo");
         if (secao == ColunaDescricao)
-            return TituloEspecificacaoAnexo03;
+            return TituloColunaLinhasAnexo03;
         if (secao == ColunaTotal)
             return TituloTotalAnexo03;
         if (secao == ColunaPA)
