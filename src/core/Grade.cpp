@@ -294,7 +294,7 @@ int Grade::novaLinha()
     o.inicioInclusao(l);
     Linha nova;
     for (int c = 0; c < colunas(); ++c)
-        nova.valores << QVariant();
+        nova.valores << def_.colunas[c].inicial;
     nova.periodo = ctx_.BimReferencia;
     if (const int p = def_.colunaPeriodo.isEmpty() ? -1 : indice(def_.colunaPeriodo); p >= 0)
         nova.valores[p] = ctx_.BimReferencia;
@@ -387,7 +387,7 @@ void Grade::defineValor(int linha, const QString& campo, const QVariant& v)
 bool Grade::vazia(const Linha& l) const
 {
     for (int c = 0; c < colunas(); ++c)
-        if (colunaDigitavel(c) && !branco(l.valores[c]))
+        if (colunaDigitavel(c) && !branco(l.valores[c]) && l.valores[c] != def_.colunas[c].inicial)
             return false;
     return true;
 }
@@ -566,7 +566,10 @@ bool Grade::gravaLinha(int linha)
             linhas_[linha] = std::move(gravada);
         }
     } catch (const ErroBanco& e) {
-        MostraErro(ui, QStringLiteral("Não foi possível gravar a linha."), e.falha());
+        Falha falha = e.falha();
+        if (nova && !def_.origemErroInclusao.isEmpty())
+            falha.origem = def_.origemErroInclusao;
+        MostraErro(ui, QStringLiteral("Não foi possível gravar a linha."), falha);
         return false;
     }
     if (Recusou(ui, recusa))

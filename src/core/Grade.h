@@ -67,6 +67,9 @@ struct ColunaGrade {
     QString seletor;
     // Typed on a new row only: once stored it is never rewritten (a number other registers name).
     bool soNaInclusao = false;
+    // What a new row shows in the cell before anything is typed ("0,00" for a value); a row
+    // holding only such values still counts as empty.
+    QVariant inicial;
 
     bool somenteLeitura() const { return tipo == TipoColuna::Descricao || tipo == TipoColuna::Calculada; }
     DefinicaoCampo comoCampo() const;
@@ -150,6 +153,9 @@ struct DefinicaoGrade {
     // the detail is empty and takes no row.
     std::vector<VinculoMestre> mestre;
     QString mensagemSemMestre;     // told when a new row is asked for without a master row
+    // The origin the error box names when the database fails to insert a row (empty: the
+    // database's own).
+    QString origemErroInclusao;
     // Rows that are shown but never changed nor deleted, besides those of other periods: a row
     // whose `colunaSomenteLeitura` holds a true value (non-blank, not 0), or for which the
     // predicate says so.

@@ -190,7 +190,7 @@ bool AutenticaAoIncluir(const QString& emissao, Moeda valor, const QString& elem
 // The grids.
 
 namespace {
-const QString SelecioneEmpenho = QStringLiteral("Selecione um Empenho ou Salve os dados do Empenho que estava sendo digitado.");
+const QString& SelecioneEmpenho = MensagemSelecioneEmpenho;
 const QString SaldoInsuficiente = QStringLiteral("Saldo insuficiente para o Valor Informado.");
 
 ColunaGrade periodo()
@@ -301,6 +301,9 @@ DefinicaoGrade DefinicaoEmpenhos()
     ColunaGrade licitacao = texto(QStringLiteral("ProcessoLicitacao"), QStringLiteral("Processo Licitatório"), 120, 20);
     licitacao.seletor = QStringLiteral("processo.licitacao");
     ColunaGrade natureza = texto(QStringLiteral("ElementoDespesa"), QStringLiteral("Natureza Despesa"), 100, 6);
+    natureza.seletor = QStringLiteral("natureza.empenho");
+    ColunaGrade fonte = texto(QStringLiteral("FonteRecurso"), QStringLiteral("Fonte Recursos"), 80, 10);
+    fonte.seletor = QStringLiteral("fonte.empenho");
     return {
         .tabela = QStringLiteral("tabAnexo14Movimento"),
         // The number is never rewritten after the insert.
@@ -323,7 +326,7 @@ DefinicaoGrade DefinicaoEmpenhos()
                     texto(QStringLiteral("ClassFuncional"), QStringLiteral("Classificação Funcional"), 100, 10),
                     texto(QStringLiteral("ClassProgramatica"), QStringLiteral("Classificação Programática"), 100, 10),
                     natureza,
-                    texto(QStringLiteral("FonteRecurso"), QStringLiteral("Fonte Recursos"), 80, 10),
+                    fonte,
                     lista(QStringLiteral("Fundef"), QStringLiteral("FUNDEF"), 70, {{"40", "40%"}, {"60", "60%"}, {"0", "Nulo"}}),
                     lista(QStringLiteral("Royalties"), QStringLiteral("Royalties/FEP"), 90,
                           {{"05", "5%"}, {"10", "10%"}, {"25", "25%"}, {"FE", "FEP"}, {"00", "Nulo"}})},
@@ -398,6 +401,7 @@ DefinicaoGrade DefinicaoEmpenhos()
                 return QStringLiteral("Existem Pagamentos referentes ao Empenho :  ") + numero;
             return std::nullopt;
         },
+        .origemErroInclusao = QStringLiteral("Erro na Inclusão dados no Anexo"),
         .aoAbrir = [](Contexto& ctx) { ConverteTiposEmpenho(ctx.BancoOrgao); },
     };
 }
@@ -456,6 +460,16 @@ Recusa autenticaAoDigitar(Grade& g, int l, Moeda valor, const ServicosAnexo14& s
     }
     return recusaNotaFiscal(g, l);
 }
+// A stored payment is never lowered below what of it was annulled.
+Recusa recusaAbaixoDasAnulacoes(const Grade& g, int l, Moeda novo)
+{
+    if (g.linha(l).estado == Grade::Estado::Nova)
+        return std::nullopt;
+    const Moeda aberto = VerificaSaldoPagt(g.contexto().BancoOrgao, g.valor(l, QStringLiteral("idPagamento")));
+    if (aberto - gravado(g, l, QStringLiteral("ValorPago")) + novo < Moeda())
+        return MensagemPagamentoAbaixoDasAnulacoes;
+    return std::nullopt;
+}
 } // namespace
 
 DefinicaoGrade DefinicaoPagamentos(std::shared_ptr<const ServicosAnexo14> servicos)
@@ -470,6 +484,8 @@ DefinicaoGrade DefinicaoPagamentos(std::shared_ptr<const ServicosAnexo14> servic
                       .colunaDescricao = QStringLiteral("Agencia || ' / ' || Conta_Corrente || ' - ' || Banco"),
                       .destino = QStringLiteral("DomBancario")};
     domicilio.seletor = conta.seletor;
+    ColunaGrade valorPago = valor(QStringLiteral("ValorPago"), QStringLiteral("Valor Pago"));
+    valorPago.inicial = qlonglong(0);
     return {
         .tabela = QStringLiteral("tabAnexo14Pagamentos"),
         // The order or cheque number is never rewritten.
@@ -490,7 +506,7 @@ DefinicaoGrade DefinicaoPagamentos(std::shared_ptr<const ServicosAnexo14> servic
                     domicilio,
                     texto(QStringLiteral("DocCredor"), QStringLiteral("Número Documento do Credor"), 140, 20),
                     data(QStringLiteral("DataPagamento"), QStringLiteral("Data Pagamento")),
-                    valor(QStringLiteral("ValorPago"), QStringLiteral("Valor Pago")),
+                    valorPago,
                     conta},
         .identificador = QStringLiteral("idPagamento"),
         .listaAnteriores = true,
@@ -502,8 +518,10 @@ DefinicaoGrade DefinicaoPagamentos(std::shared_ptr<const ServicosAnexo14> servic
             if (g.linha(l).estado == Grade::Estado::Nova && !t.trimmed().isEmpty())
                 if (Recusa r = autenticaAoDigitar(g, l, ValorDeTexto(t), *servicos))
                     return r;
-            return recusaValor(g, l, QStringLiteral("ValorPago"), t, SaldoEmpenho(g.contexto().BancoOrgao, numeroDoMestre(g)),
-                               SaldoInsuficiente);
+            if (Recusa r = recusaValor(g, l, QStringLiteral("ValorPago"), t, SaldoEmpenho(g.contexto().BancoOrgao, numeroDoMestre(g)),
+                                       SaldoInsuficiente))
+                return r;
+            return recusaAbaixoDasAnulacoes(g, l, ValorDeTexto(t));
         },
         .antesGravar = [](Grade& g, int l) -> Recusa {
             const auto f = [&](const char* c) { return branco(g.valor(l, QString::fromLatin1(c))); };
@@ -514,13 +532,15 @@ DefinicaoGrade DefinicaoPagamentos(std::shared_ptr<const ServicosAnexo14> servic
                                  {f("DocCredor"), "Informe o Documento do Beneficiado"},
                                  {semConta, "Informe a Conta Corrente"},
                                  {!DataDeTexto(textoDe(g, l, QStringLiteral("DataPagamento"))), "Informe uma Data Válida de Pagamento "},
-                                 {f("ValorPago"), "Informe o Valor do Pagamento. "}});
+                                 {g.moeda(l, QStringLiteral("ValorPago")) <= Moeda(), "Informe o Valor do Pagamento. "}});
             if (!r && g.linha(l).estado == Grade::Estado::Nova)
                 r = recusaNotaFiscal(g, l);
             if (!r && alterou(g, l, QStringLiteral("ValorPago"))
                 && SaldoEmpenho(b, numeroDoMestre(g)) + gravado(g, l, QStringLiteral("ValorPago")) - g.moeda(l, QStringLiteral("ValorPago"))
                     < Moeda())
                 r = SaldoInsuficiente;
+            if (!r && alterou(g, l, QStringLiteral("ValorPago")))
+                r = recusaAbaixoDasAnulacoes(g, l, g.moeda(l, QStringLiteral("ValorPago")));
             return r;
         },
         .aposGravar = [servicos](Grade& g, int l, bool nova) {

@@ -33,6 +33,11 @@ int ConverteTiposEmpenho(const Banco& banco);
 bool AnoDaDataValido(const QString& texto);
 inline const QString MensagemDataInvalida = QStringLiteral("Informe uma Data Válida ");
 
+inline const QString MensagemSelecioneEmpenho =
+    QStringLiteral("Selecione um Empenho ou Salve os dados do Empenho que estava sendo digitado.");
+inline const QString MensagemPagamentoAbaixoDasAnulacoes =
+    QStringLiteral("Novo Valor Insuficiente para os Valores de Anulações do Pagamento");
+
 // The required-field tests of the four records, as the pre-submission checks need them: each
 // gets the record's values as text (null as empty) and gives back the labels of what is
 // missing or malformed, in the order tested; an empty text when the record is complete.

@@ -97,7 +97,8 @@ TEST(Empenhos, PagamentoNaoPassaDoSaldoEAlteracaoDevolveOValorGravado)
     int l = c.digita(g, {{"NumeroOBCheque", "OB-1"}, {"DocCredor", Cpf}, {"idContaCorrente", "1"}, {"DataPagamento", "20/05/2012"},
                          {"ValorPago", "350,01"}});
     EXPECT_EQ(c.ultimo(), "Saldo insuficiente para o Valor Informado.");
-    EXPECT_TRUE(g.valor(l, "ValorPago").isNull());
+    // A new payment's value starts at 0,00 and keeps it when the typed value is refused.
+    EXPECT_EQ(g.valor(l, "ValorPago"), QVariant(qlonglong(0)));
     g.defineTexto(l, g.indice("ValorPago"), "350,00");
     ASSERT_TRUE(g.gravaLinha(l));
     EXPECT_EQ(c.saldo("001"), Moeda());
@@ -202,6 +203,16 @@ TEST(Empenhos, NovoEmpenhoComSuasRegrasDeDigitacaoEGravacao)
     EXPECT_EQ(c.ultimo(), "Informe o CPF Correto.");
     g.defineTexto(l, g.indice("NumeroDocumento"), "52998224725");
     EXPECT_EQ(g.valor(l, "NumeroDocumento").toString(), Cpf);
+
+    // The database refuses the insert: the error box names where, and the row stays as typed.
+    c.sql("CREATE TRIGGER recusa BEFORE INSERT ON tabAnexo14Movimento BEGIN SELECT RAISE(ABORT, 'disco cheio'); END");
+    for (const auto& [campo, texto] : std::vector<std::pair<QString, QString>>{
+             {"NumeroEmpenho", "2012/003"}, {"NumeroProcesso", "56/2012"}, {"Tipo", "O"}, {"DataEmpenho", "11/05/2012"},
+             {"ValorEmpenhado", "10,00"}, {"NomeCredor", "Maria"}, {"ElementoDespesa", "339030"}})
+        g.defineTexto(l, g.indice(campo), texto);
+    EXPECT_FALSE(g.gravaLinha(l));
+    EXPECT_TRUE(c.ultimo().contains("Origem.: Erro na Inclusão dados no Anexo")) << c.ultimo().toStdString();
+    EXPECT_EQ(g.valor(l, "NumeroEmpenho").toString(), "2012/003");
 }
 
 TEST(Empenhos, ExclusaoRecusadaComAnulacoesOuPagamentos)
@@ -260,7 +271,7 @@ TEST(Empenhos, NotaFiscalConsultadaSoDe300EmDianteNosElementosDaNota)
     l = novo("OB-1", Cnpj, "10/03/2012");
     g.defineTexto(l, g.indice("ValorPago"), "10,00");
     EXPECT_EQ(c.ultimo(), "Ordem Bancária: OB-1 Já Associada a Outro Pagamento");
-    EXPECT_TRUE(g.valor(l, "ValorPago").isNull());
+    EXPECT_EQ(g.moeda(l, "ValorPago"), Moeda());
     g.cancelaLinha(l);
     // After April 2011 nothing is asked while typing; an element outside the list never is.
     const int antes = c.validador.chamadas;
@@ -291,7 +302,7 @@ TEST(Empenhos, ChaveDaNotaEletronicaTem44CaracteresParaPessoaJuridica)
     int l = novo("OB-1", Cnpj, chave43);
     g.defineTexto(l, g.indice("ValorPago"), "100,00");
     EXPECT_EQ(c.ultimo(), "Tamanho da Chave da Nota Fiscal Eletrônica Invalida");
-    EXPECT_TRUE(g.valor(l, "ValorPago").isNull());
+    EXPECT_EQ(g.moeda(l, "ValorPago"), Moeda());
     g.cancelaLinha(l);
     // A CPF payee is not tested.
     c.p.ui.limpa();
@@ -363,6 +374,18 @@ TEST(Empenhos, AnulacoesDeEmpenhoEDePagamento)
     EXPECT_TRUE(ap.gravaLinha(l));
     l = c.digita(ap, {{"NotaAnulacao", "P1"}});
     EXPECT_EQ(c.ultimo(), "Nota de Anulação já cadastrada para o empenho");
+
+    // The payment is not lowered below what of it was annulled, typed or stored.
+    Grade pagamentos(c.p.ctx, DefinicaoPagamentos(c.servicos));
+    pagamentos.defineMestre({e, "001"});
+    ASSERT_EQ(pagamentos.linhas(), 1);
+    pagamentos.defineTexto(0, pagamentos.indice("ValorPago"), "499,99");
+    EXPECT_EQ(c.ultimo(), MensagemPagamentoAbaixoDasAnulacoes);
+    EXPECT_EQ(pagamentos.moeda(0, "ValorPago"), reais(600));
+    pagamentos.defineValor(0, pagamentos.indice("ValorPago"), 499 * R);
+    EXPECT_FALSE(pagamentos.gravaLinha(0));
+    pagamentos.defineTexto(0, pagamentos.indice("ValorPago"), "500,00");
+    EXPECT_TRUE(pagamentos.gravaLinha(0));
 }
 
 TEST(Empenhos, LinhasDeOutrosBimestresCinzaESoLeitura)

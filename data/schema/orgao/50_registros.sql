@@ -54,6 +54,8 @@ CREATE TABLE tabAnexo14Movimento (
 CREATE INDEX tabAnexo14Movimento_Periodo ON tabAnexo14Movimento (BimReferencia, NumeroEmpenho);
 -- Balance, duplicate number, the checks' joins and the imports' look-up.
 CREATE INDEX tabAnexo14Movimento_Numero ON tabAnexo14Movimento (NumeroEmpenho);
+-- The procurement register refuses to delete a process that a commitment names.
+CREATE INDEX tabAnexo14Movimento_Licitacao ON tabAnexo14Movimento (ProcessoLicitacao);
 
 -- Payments of a commitment.
 CREATE TABLE tabAnexo14Pagamentos (

@@ -18,3 +18,8 @@ using FabricaSeletor = std::function<std::optional<ResultadoSeletor>(Contexto&, 
 
 void RegistraSeletor(const QString& id, FabricaSeletor fabrica);
 const FabricaSeletor* SeletorDeId(const QString& id);
+
+// The picker registered under `id`, filling cells of other names: a field it hands back under
+// the first name of a pair goes to the cell named by the second (the Anexo I pickers on the
+// cells of a register).
+FabricaSeletor ComOutrosCampos(const QString& id, std::vector<std::pair<QString, QString>> nomes);

@@ -28,7 +28,7 @@ DefinicaoMestreDetalhe DefinicaoAnexo14(std::shared_ptr<const ServicosAnexo14> s
             .mestre = DefinicaoEmpenhos(),
             .detalhes = {{QStringLiteral("Pagamentos"), DefinicaoPagamentos(std::move(servicos)), 0},
                          {QStringLiteral("Anulações de Empenho"), DefinicaoAnulacoesEmpenho(), 0},
-                         {QStringLiteral("Anulações de Pagamento"), DefinicaoAnulacoesPagamento(), 1}}};
+                         {QStringLiteral("Anulações de Pagamento"), DefinicaoAnulacoesPagamento(), 1, MensagemSelecioneEmpenho}}};
 }
 
 namespace {
@@ -91,5 +91,9 @@ void RegistraTelasAnexo14()
 {
     RegistraSeletor(QStringLiteral("empenho"), SeletorDaLista([](const Contexto&) { return ListaEmpenhos(); }));
     RegistraSeletor(QStringLiteral("conta.pagamento"), SeletorDaLista([](const Contexto&) { return ListaContasPagamento(); }));
+    RegistraSeletor(QStringLiteral("natureza.empenho"), ComOutrosCampos(QStringLiteral("natureza"), {{QStringLiteral("Natureza"), QStringLiteral("ElementoDespesa")}}));
+    RegistraSeletor(QStringLiteral("fonte.empenho"),
+                    ComOutrosCampos(QStringLiteral("fonte.despesa"), {{QStringLiteral("Codigo_FontedeRecursos"), QStringLiteral("FonteRecurso")},
+                                                                     {QStringLiteral("descricaoFonte"), QString()}}));
     RegistraTela(QStringLiteral("registrar.14"), [](Contexto& ctx, Navegacao&) -> QWidget* { return AbreAnexo14(ctx, ServicosAnexo14Padrao()); });
 }
