@@ -363,7 +363,8 @@ private:
                 primeiraTotalizada_ = c;
                 break;
             }
-        const QFontMetricsF fm(fLinha_, &dev_);
+        fmLinha_ = QFontMetricsF(fLinha_, &dev_);
+        const QFontMetricsF& fm = fmLinha_;
         alturaLinha_ = fm.height();
         // The page heading: title, subtitle, header lines, then the column captions.
         cabecalho_ = QFontMetricsF(fTitulo_, &dev_).height() + 2 * pt_;
@@ -381,13 +382,41 @@ private:
             alturas_.push_back(alturaDe(it, fm));
     }
 
-    // Lines the text takes in the width, wrapped at words.
-    static int linhasDe(const QFontMetricsF& fm, const QString& texto, double largura)
+    // The text broken into lines that fit the width: at blanks, and inside a word only when the
+    // word alone is wider than the column.
+    static QStringList quebra(const QFontMetricsF& fm, const QString& texto, double largura)
     {
         if (texto.isEmpty() || fm.horizontalAdvance(texto) <= largura)
-            return 1;
-        const QRectF r = fm.boundingRect(QRectF(0, 0, largura, 1e6), Qt::TextWordWrap, texto);
-        return std::max(1, int(std::ceil(r.height() / fm.lineSpacing() - 0.01)));
+            return {texto};
+        QStringList linhas;
+        QString atual;
+        for (const QString& palavra : texto.split(u' ', Qt::SkipEmptyParts)) {
+            QString p = palavra;
+            const QString tentativa = atual.isEmpty() ? p : atual + u' ' + p;
+            if (fm.horizontalAdvance(tentativa) <= largura) {
+                atual = tentativa;
+                continue;
+            }
+            if (!atual.isEmpty())
+                linhas << atual;
+            atual.clear();
+            while (fm.horizontalAdvance(p) > largura && p.size() > 1) {
+                qsizetype n = p.size() - 1;
+                while (n > 1 && fm.horizontalAdvance(p.left(n)) > largura)
+                    --n;
+                linhas << p.left(n);
+                p = p.mid(n);
+            }
+            atual = p;
+        }
+        if (!atual.isEmpty())
+            linhas << atual;
+        return linhas.isEmpty() ? QStringList{QString()} : linhas;
+    }
+
+    static int linhasDe(const QFontMetricsF& fm, const QString& texto, double largura)
+    {
+        return int(quebra(fm, texto, largura).size());
     }
 
     double alturaDe(const ItemRelatorio& it, const QFontMetricsF& fm) const
@@ -452,8 +481,16 @@ private:
         p.drawLine(QPointF(0, y), QPointF(largura_, y));
         p.drawLine(QPointF(0, y + titulos_), QPointF(largura_, y + titulos_));
         p.setFont(fNegrito_);
-        for (size_t c = 0; c < l_.colunas.size(); ++c)
-            p.drawText(celula(c, y, titulos_), alinhamento(c) | Qt::AlignVCenter | Qt::TextWordWrap, l_.colunas[c].titulo);
+        const QFontMetricsF fmN(fNegrito_, &dev_);
+        for (size_t c = 0; c < l_.colunas.size(); ++c) {
+            const QRectF r = celula(c, y, titulos_);
+            const QStringList linhas = quebra(fmN, l_.colunas[c].titulo, r.width());
+            double yl = r.top() + (r.height() - double(linhas.size()) * fmN.height()) / 2;
+            for (const QString& linha : linhas) {
+                p.drawText(QRectF(r.left(), yl, r.width(), fmN.height()), alinhamento(c) | Qt::AlignVCenter | Qt::TextSingleLine, linha);
+                yl += fmN.height();
+            }
+        }
         y += titulos_;
 
         const Pagina& pg = paginas_[size_t(n)];
@@ -522,11 +559,15 @@ private:
                 if (t.isEmpty())
                     continue;
                 const QRectF r = celula(c, y, h);
-                // Most cells fit on one line: those are drawn without the slower wrapping.
-                if (ehNumerica(l_.colunas[c].formato) || QFontMetricsF(fLinha_, &dev_).horizontalAdvance(t) <= r.width())
+                if (ehNumerica(l_.colunas[c].formato)) {
                     p.drawText(r, alinhamento(c) | Qt::AlignTop | Qt::TextSingleLine, t);
-                else
-                    p.drawText(r, alinhamento(c) | Qt::AlignTop | Qt::TextWordWrap, t);
+                    continue;
+                }
+                double yl = r.top();
+                for (const QString& linha : quebra(fmLinha_, t, r.width())) {
+                    p.drawText(QRectF(r.left(), yl, r.width(), fmLinha_.lineSpacing()), alinhamento(c) | Qt::AlignTop | Qt::TextSingleLine, linha);
+                    yl += fmLinha_.lineSpacing();
+                }
             }
             break;
         }
@@ -555,6 +596,7 @@ private:
     double pt_ = 1, largura_ = 0, altura_ = 0, folga_ = 0, alturaLinha_ = 0;
     double cabecalho_ = 0, titulos_ = 0, rodape_ = 0;
     QFont fLinha_, fNegrito_, fTitulo_, fSub_, fCab_, fRodape_;
+    QFontMetricsF fmLinha_{QFont()};
     std::vector<double> x_, w_, alturas_;
     size_t primeiraTotalizada_ = 0;
     std::vector<Pagina> paginas_;
