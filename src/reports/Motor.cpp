@@ -374,7 +374,7 @@ private:
         const QFontMetricsF fmN(fNegrito_, &dev_);
         int linhasTitulo = 1;
         for (size_t c = 0; c < l_.colunas.size(); ++c)
-            linhasTitulo = std::max(linhasTitulo, linhasDe(fmN, l_.colunas[c].titulo, w_[c] - 2 * folga_));
+            linhasTitulo = std::max(linhasTitulo, linhasDe(fmN, d_.expande(l_.colunas[c].titulo), w_[c] - 2 * folga_));
         titulos_ = linhasTitulo * fmN.height() + 2 * folga_;
         rodape_ = QFontMetricsF(fRodape_, &dev_).height() + 4 * pt_;
         alturas_.reserve(d_.itens.size());
@@ -484,7 +484,7 @@ private:
         const QFontMetricsF fmN(fNegrito_, &dev_);
         for (size_t c = 0; c < l_.colunas.size(); ++c) {
             const QRectF r = celula(c, y, titulos_);
-            const QStringList linhas = quebra(fmN, l_.colunas[c].titulo, r.width());
+            const QStringList linhas = quebra(fmN, d_.expande(l_.colunas[c].titulo), r.width());
             double yl = r.top() + (r.height() - double(linhas.size()) * fmN.height()) / 2;
             for (const QString& linha : linhas) {
                 p.drawText(QRectF(r.left(), yl, r.width(), fmN.height()), alinhamento(c) | Qt::AlignVCenter | Qt::TextSingleLine, linha);
@@ -697,7 +697,7 @@ void GravaXlsx(const DadosRelatorio& dados, const QString& caminho)
         texto(r++, 0, dados.expande(linha), nullptr);
     ++r;
     for (size_t c = 0; c < l.colunas.size(); ++c)
-        worksheet_write_string(ws, r, lxw_col_t(c), l.colunas[c].titulo.toUtf8().constData(), cab);
+        worksheet_write_string(ws, r, lxw_col_t(c), dados.expande(l.colunas[c].titulo).toUtf8().constData(), cab);
     ++r;
     const size_t colTexto = colunaDoTexto(l);
     for (const ItemRelatorio& it : dados.itens) {
@@ -769,7 +769,7 @@ void GravaCsv(const DadosRelatorio& dados, const QString& caminho)
     QString saida;
     QStringList cab;
     for (const ColunaLayout& c : l.colunas)
-        cab << campo(c.titulo);
+        cab << campo(dados.expande(c.titulo));
     saida += cab.join(u';') + u'\n';
     const size_t colTexto = colunaDoTexto(l);
     for (const ItemRelatorio& it : dados.itens) {
