@@ -378,6 +378,7 @@ private:
         titulos_ = linhasTitulo * fmN.height() + 2 * folga_;
         rodape_ = QFontMetricsF(fRodape_, &dev_).height() + 4 * pt_;
         alturas_.reserve(d_.itens.size());
+        celulas_.reserve(d_.itens.size());
         for (const ItemRelatorio& it : d_.itens)
             alturas_.push_back(alturaDe(it, fm));
     }
@@ -419,15 +420,23 @@ private:
         return int(quebra(fm, texto, largura).size());
     }
 
-    double alturaDe(const ItemRelatorio& it, const QFontMetricsF& fm) const
+    // A row's height, from its cells broken into lines; the lines are kept for drawing.
+    double alturaDe(const ItemRelatorio& it, const QFontMetricsF& fm)
     {
+        celulas_.emplace_back();
         if (it.tipo != ItemRelatorio::Linha)
             return alturaLinha_ + 3 * folga_;
-        int linhas = 1;
-        for (size_t c = 0; c < it.valores.size(); ++c)
-            if (!ehNumerica(l_.colunas[c].formato))
-                linhas = std::max(linhas, linhasDe(fm, d_.textoDe(c, it.valores[c]), w_[c] - 2 * folga_));
-        return linhas * fm.lineSpacing() + 2 * folga_;
+        std::vector<QStringList>& cel = celulas_.back();
+        cel.resize(it.valores.size());
+        qsizetype linhas = 1;
+        for (size_t c = 0; c < it.valores.size(); ++c) {
+            const QString t = d_.textoDe(c, it.valores[c]);
+            if (t.isEmpty())
+                continue;
+            cel[c] = ehNumerica(l_.colunas[c].formato) ? QStringList{t} : quebra(fm, t, w_[c] - 2 * folga_);
+            linhas = std::max(linhas, cel[c].size());
+        }
+        return double(linhas) * fm.lineSpacing() + 2 * folga_;
     }
 
     void pagina()
@@ -500,7 +509,7 @@ private:
             y += alturaLinha_ + 2 * folga_;
         }
         for (size_t i = pg.inicio; i < pg.fim; ++i) {
-            desenhaItem(d_.itens[i], y, alturas_[i]);
+            desenhaItem(d_.itens[i], i, y, alturas_[i]);
             y += alturas_[i];
         }
         if (size_t(n) + 1 == paginas_.size() && !l_.rodape.isEmpty()) {
@@ -542,7 +551,7 @@ private:
         return Qt::AlignLeft;
     }
 
-    void desenhaItem(const ItemRelatorio& it, double y, double h)
+    void desenhaItem(const ItemRelatorio& it, size_t indice, double y, double h)
     {
         QPainter& p = *p_;
         switch (it.tipo) {
@@ -554,18 +563,20 @@ private:
         }
         case ItemRelatorio::Linha: {
             p.setFont(fLinha_);
-            for (size_t c = 0; c < it.valores.size(); ++c) {
-                const QString t = d_.textoDe(c, it.valores[c]);
-                if (t.isEmpty())
-                    continue;
+            const std::vector<QStringList>& cel = celulas_[indice];
+            for (size_t c = 0; c < cel.size(); ++c) {
                 const QRectF r = celula(c, y, h);
-                if (ehNumerica(l_.colunas[c].formato)) {
-                    p.drawText(r, alinhamento(c) | Qt::AlignTop | Qt::TextSingleLine, t);
-                    continue;
-                }
                 double yl = r.top();
-                for (const QString& linha : quebra(fmLinha_, t, r.width())) {
-                    p.drawText(QRectF(r.left(), yl, r.width(), fmLinha_.lineSpacing()), alinhamento(c) | Qt::AlignTop | Qt::TextSingleLine, linha);
+                // Drawn at a point on the baseline: the rows are most of the work, and this skips
+                // the layout of a text in a rectangle.
+                const Alinhamento a = l_.colunas[c].alinhamento;
+                for (const QString& linha : cel[c]) {
+                    double x = r.left();
+                    if (a != Alinhamento::Esquerda) {
+                        const double w = fmLinha_.horizontalAdvance(linha);
+                        x = a == Alinhamento::Direita ? r.right() - w : r.left() + (r.width() - w) / 2;
+                    }
+                    p.drawText(QPointF(x, yl + fmLinha_.ascent()), linha);
                     yl += fmLinha_.lineSpacing();
                 }
             }
@@ -598,6 +609,7 @@ private:
     QFont fLinha_, fNegrito_, fTitulo_, fSub_, fCab_, fRodape_;
     QFontMetricsF fmLinha_{QFont()};
     std::vector<double> x_, w_, alturas_;
+    std::vector<std::vector<QStringList>> celulas_; // each item's cells, in lines
     size_t primeiraTotalizada_ = 0;
     std::vector<Pagina> paginas_;
 };
