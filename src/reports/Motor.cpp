@@ -390,15 +390,19 @@ private:
         if (texto.isEmpty() || fm.horizontalAdvance(texto) <= largura)
             return {texto};
         QStringList linhas;
-        QString atual;
-        for (const QString& palavra : texto.split(u' ', Qt::SkipEmptyParts)) {
+        // A leading indent (a line under its group) stays on the first line.
+        qsizetype recuo = 0;
+        while (recuo < texto.size() && texto[recuo] == u' ')
+            ++recuo;
+        QString atual = texto.left(recuo);
+        for (const QString& palavra : texto.mid(recuo).split(u' ', Qt::SkipEmptyParts)) {
             QString p = palavra;
-            const QString tentativa = atual.isEmpty() ? p : atual + u' ' + p;
+            const QString tentativa = atual.trimmed().isEmpty() ? atual + p : atual + u' ' + p;
             if (fm.horizontalAdvance(tentativa) <= largura) {
                 atual = tentativa;
                 continue;
             }
-            if (!atual.isEmpty())
+            if (!atual.trimmed().isEmpty())
                 linhas << atual;
             atual.clear();
             while (fm.horizontalAdvance(p) > largura && p.size() > 1) {
