@@ -1,6 +1,9 @@
 #include "Cli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstring>
+#include <memory>
 #include <QDir>
 #include "core/Log.h"
 
@@ -19,7 +22,15 @@ void ajuda()
 static int executa(int argc, char** argv)
 {
     DesviaAvisosQt({});
-    QCoreApplication app(argc, argv);
+    // Reports lay text out with fonts, which need the GUI application; without a display it
+    // draws off screen.
+    bool relatorio = false;
+    for (int i = 1; i < argc; ++i)
+        relatorio = relatorio || std::strcmp(argv[i], "relatorio") == 0;
+    if (relatorio && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> aplicacao(relatorio ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
+    QCoreApplication& app = *aplicacao;
     QStringList args = app.arguments().mid(1);
     Opcoes o;
     o.programa = QDir::currentPath();

@@ -2,6 +2,7 @@
 #include "core/Anexos.h"
 #include "core/Contexto.h"
 #include "core/Inicio.h"
+#include "reports/Relatorios.h"
 
 #include <QRegularExpression>
 
@@ -128,7 +129,21 @@ std::vector<ItemMenu> monta()
             legenda = "Anexo 01 - Balanço Orçamentário";
         else if (a.id == "registrar.metas")
             legenda = "Anexos de Metas Fiscais";
-        item(id, pai, legenda, {"P05"}).indiceAnexo = a.indiceAnexo;
+        // An annex with several reports opens a sub-menu of them, named as the reports are.
+        const QString prefixo = id + u'.';
+        std::vector<const EntradaRelatorio*> filhos;
+        for (const EntradaRelatorio& e : EntradasRelatorio())
+            if (e.idMenu.startsWith(prefixo))
+                filhos.push_back(&e);
+        if (filhos.empty()) {
+            item(id, pai, legenda, {"P05"}).indiceAnexo = a.indiceAnexo;
+            continue;
+        }
+        ItemMenu& g = item(id, pai, legenda);
+        g.submenu = true;
+        g.indiceAnexo = a.indiceAnexo;
+        for (const EntradaRelatorio* e : filhos)
+            item(e->idMenu, id, e->nome, {"P05"});
     }
 
     // One layout import per annex, numbered by annex, in sub-menus by subject.

@@ -242,3 +242,47 @@ TEST(Cli, ValidarNotaFiscal)
     EXPECT_TRUE(r.err.startsWith("Opção desconhecida: --modelo")) << r.err.toStdString();
     EXPECT_TRUE(roda({"--programa", dir.path(), "validar-nf", "--numero"}).err.startsWith("A opção --numero precisa de um valor."));
 }
+
+TEST(Cli, RelatorioEmCsvPdfEListaEArquivoMalFormado)
+{
+    QTemporaryDir dir;
+    const QString prog = dir.filePath("programa");
+    const QString pasta = instalaComP001(prog);
+    ASSERT_FALSE(pasta.isEmpty());
+    {
+        Banco b = Banco::abre(pasta + "/Lumo.mdb");
+        b.executa("INSERT INTO tabAnexo14Pagamentos (idPagamento, BimReferencia, NumeroOBCheque, DataPagamento, ValorPago, NumeroEmpenho) "
+                  "VALUES (1, '201201', 'OB 1', '10/01/2012', 12345000, '5/2012'), (2, '201201', 'OB 2', '11/01/2012', 5000, '6/2012'), "
+                  "(3, '201202', 'OB 3', '11/03/2012', 7, '7/2012')");
+    }
+    const QStringList base = {"--programa", prog, "--orgao", "P001", "--usuario", "ADMIN", "relatorio"};
+    auto r = roda(base + QStringList{"--listar"}, "admin");
+    ASSERT_EQ(r.saida, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("Anexo 14 (Pagamentos)\tAnexo14P.rpt\n"));
+    EXPECT_TRUE(r.out.contains("Anexo 11\tAnexo11.rpt\n"));
+    const QString csv = dir.filePath("a14.csv");
+    r = roda(base + QStringList{"--anexo", "Anexo 14 (Pagamentos)", "--periodo", "01/2012", "--csv", csv}, "admin");
+    ASSERT_EQ(r.saida, 0) << r.err.toStdString();
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString texto = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(texto.contains(";1234,50\n")) << texto.toStdString();
+    EXPECT_TRUE(texto.contains("Total Geral;;;;;;;;;1235,00\n")) << texto.toStdString();
+    EXPECT_FALSE(texto.contains("OB 3"));
+    r = roda(base + QStringList{"--anexo", "Anexo 14 (Pagamentos)", "--pdf", dir.filePath("a14.pdf")}, "admin");
+    EXPECT_EQ(r.saida, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath("a14.pdf")));
+    // Usage and a malformed layout in the body folder.
+    EXPECT_EQ(roda(base + QStringList{"--anexo", "Anexo 99", "--pdf", "x.pdf"}, "admin").saida, 2);
+    EXPECT_EQ(roda(base + QStringList{"--anexo", "Anexo 02"}, "admin").saida, 2);
+    {
+        QFile rpt(pasta + "/Anexo02.rpt");
+        ASSERT_TRUE(rpt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        rpt.write("[relatorio]\ntabela = tabDespFuncMovimento\n[coluna]\ncampo = x\nlargura = -1\n");
+    }
+    r = roda(base + QStringList{"--anexo", "Anexo 02", "--xlsx", dir.filePath("a02.xlsx")}, "admin");
+    EXPECT_EQ(r.saida, 2);
+    EXPECT_TRUE(r.err.contains("Arquivo de relatório inválido: Anexo02.rpt, linha 5: a largura deve ser um número maior que zero."))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("a02.xlsx")));
+}

@@ -20,6 +20,10 @@ QString modelo()
         esquema::CriaBanco(esquema::Tipo::Config, DirDados(), dir.filePath(QStringLiteral("data.mdb")));
         esquema::CriaBanco(esquema::Tipo::Orgao, DirDados(), dir.filePath(QStringLiteral("data/Lumo.mdb")));
         esquema::CriaBanco(esquema::Tipo::Exportacao, DirDados(), dir.filePath(QStringLiteral("data/export.mdb")));
+        // The report layouts, as the build puts them in the template.
+        const QDir relatorios(DirDados() + QStringLiteral("/relatorios"));
+        for (const QString& rpt : relatorios.entryList({QStringLiteral("*.rpt")}, QDir::Files))
+            QFile::copy(relatorios.filePath(rpt), dir.filePath(QStringLiteral("data/") + rpt));
         feito = true;
     }
     return dir.path();

@@ -131,7 +131,7 @@ TEST(JanelaPrincipal, PermissaoNegadaEntradaSemTelaESaida)
     EXPECT_EQ(p.ui.mensagens.size(), 1);
     // An entry whose screen this version lacks says so, once.
     p.ui.limpa();
-    janela.executa("relatorios.14");
+    janela.executa("utilitarios.email");
     ASSERT_EQ(p.ui.mensagens.size(), 1);
     EXPECT_EQ(p.ui.mensagens[0].titulo, "Mensagem do Sistema");
     EXPECT_TRUE(p.ui.ultimo().endsWith("não está disponível nesta versão do Lumo Coleta 2012.")) << qPrintable(p.ui.ultimo());
