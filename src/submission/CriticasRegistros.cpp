@@ -44,7 +44,8 @@ void CriticaAnexo13(Procedimento& p)
 
 namespace {
 
-// What a required-field test asks of a value. The query hands the validators only the rows
+// What a required-field test asks of a value (a date's '+0 days' makes SQLite carry an
+// impossible day into the next month, so it no longer equals itself). The query hands the validators only the rows
 // that SQL cannot prove complete; the validators decide.
 enum class Exige { Texto, Data, Numero };
 struct Exigido {
@@ -75,7 +76,7 @@ QString talvezIncompleto(const std::vector<Exigido>& campos, QVariantList& valor
             break;
         case Exige::Data: {
             const QString iso = QStringLiteral("substr(%1, 7, 4) || '-' || substr(%1, 4, 2) || '-' || substr(%1, 1, 2)").arg(c);
-            partes << QStringLiteral("NOT coalesce(%1 GLOB '[0-3][0-9]/[01][0-9]/[12][0-9][0-9][0-9]' AND date(%2) = %2, 0)").arg(c, iso);
+            partes << QStringLiteral("NOT coalesce(%1 GLOB '[0-3][0-9]/[01][0-9]/[12][0-9][0-9][0-9]' AND date(%2, '+0 days') = %2, 0)").arg(c, iso);
             break;
         }
         case Exige::Numero:
