@@ -44,24 +44,18 @@ void CriticaAnexo13(Procedimento& p)
 
 namespace {
 
-// What a required-field test asks of a value (a date's '+0 days' makes SQLite carry an
-// impossible day into the next month, so it no longer equals itself). The query hands the validators only the rows
-// that SQL cannot prove complete; the validators decide.
-enum class Exige { Texto, Data, Numero };
+// What a required-field test asks of a value. The query hands the validators only the rows that
+// SQL cannot prove complete, with plain comparisons (no function per row where one will do);
+// the validators decide.
+enum class Exige { Texto, Chave, Data, Numero };
 struct Exigido {
     const char* coluna;
     Exige exige;
 };
 
-// The white space that trimming removes (every character QChar::isSpace knows).
-const QString Brancos = [] {
-    QString s;
-    for (char16_t c : {u'\t', u'\n', u'\v', u'\f', u'\r', u' ', u'\u0085', u'\u00a0', u'\u1680', u'\u2000', u'\u2001', u'\u2002',
-                       u'\u2003', u'\u2004', u'\u2005', u'\u2006', u'\u2007', u'\u2008', u'\u2009', u'\u200a', u'\u2028', u'\u2029',
-                       u'\u202f', u'\u205f', u'\u3000'})
-        s += QChar(c);
-    return s;
-}();
+// A text whose first character lies between "!" and U+0080 holds something trimming keeps.
+const QString AlemDoAscii = QString(QChar(0x80));
+const QString QualquerInteiro = QStringLiteral("BETWEEN -9223372036854775808 AND 9223372036854775807");
 
 // "Some required value of the row may be missing or malformed", with its bound values.
 QString talvezIncompleto(const std::vector<Exigido>& campos, QVariantList& valores)
@@ -71,16 +65,25 @@ QString talvezIncompleto(const std::vector<Exigido>& campos, QVariantList& valor
         const QString c = QLatin1String(e.coluna);
         switch (e.exige) {
         case Exige::Texto:
-            partes << QStringLiteral("coalesce(trim(%1, ?), '') = ''").arg(c);
-            valores << Brancos;
+            partes << QStringLiteral("NOT coalesce(%1 >= '!' AND %1 < ?, 0)").arg(c);
+            valores << AlemDoAscii;
             break;
-        case Exige::Data: {
-            const QString iso = QStringLiteral("substr(%1, 7, 4) || '-' || substr(%1, 4, 2) || '-' || substr(%1, 1, 2)").arg(c);
-            partes << QStringLiteral("NOT coalesce(%1 GLOB '[0-3][0-9]/[01][0-9]/[12][0-9][0-9][0-9]' AND date(%2, '+0 days') = %2, 0)").arg(c, iso);
+        case Exige::Chave: // a number, or a text as above
+            partes << QStringLiteral("NOT coalesce(%1 %2 OR (%1 >= '!' AND %1 < ?), 0)").arg(c, QualquerInteiro);
+            valores << AlemDoAscii;
+            break;
+        case Exige::Data: { // "dd/mm/yyyy" with a day its month has
+            const QString dia = QStringLiteral("substr(%1, 1, 2)").arg(c), mes = QStringLiteral("substr(%1, 4, 2)").arg(c);
+            const QString ano = QStringLiteral("CAST(substr(%1, 7, 4) AS INTEGER)").arg(c);
+            partes << QStringLiteral("NOT coalesce(%1 GLOB '[0-3][0-9]/[01][0-9]/[12][0-9][0-9][0-9]' AND %2 BETWEEN '01' AND '12'"
+                                     " AND %3 BETWEEN '01' AND CASE %2 WHEN '02' THEN CASE WHEN %4 % 4 = 0 AND (%4 % 100 <> 0 OR %4 % 400 = 0)"
+                                     " THEN '29' ELSE '28' END WHEN '04' THEN '30' WHEN '06' THEN '30' WHEN '09' THEN '30' WHEN '11' THEN '30'"
+                                     " ELSE '31' END, 0)")
+                          .arg(c, mes, dia, ano);
             break;
         }
         case Exige::Numero:
-            partes << QStringLiteral("typeof(%1) NOT IN ('integer', 'real')").arg(c);
+            partes << QStringLiteral("NOT coalesce(%1 %2, 0)").arg(c, QualquerInteiro);
             break;
         }
     }
@@ -110,7 +113,7 @@ const std::vector<Registro14>& registros14()
          [](const QSqlRecord& x) { return ValidaAnexo14Empenho(CamposEmpenho::de(x)); }},
         {"pagamento-incompleto", "tabAnexo14Pagamentos",
          {{"NumeroEmpenho", E::Texto}, {"NumeroOBCheque", E::Texto}, {"DataPagamento", E::Data}, {"ValorPago", E::Numero},
-          {"idContaCorrente", E::Texto}},
+          {"idContaCorrente", E::Chave}},
          "XIV - Pagamentos", "Pagamento: ", "NumeroOBCheque", "Preencha os Dados do Pagamento Corretamente ",
          [](const QSqlRecord& x) { return ValidaAnexo14Pagamento(CamposPagamento::de(x)); }},
         {"anulacao-incompleta", "tabAnexo14Anulacoes",
