@@ -135,6 +135,14 @@ protected:
     }
 };
 
+// The view and the model go before the months they show: closing the window still asks the
+// header for its captions.
+FrmAnexo03::~FrmAnexo03()
+{
+    delete grade_;
+    delete modelo_;
+}
+
 FrmAnexo03::FrmAnexo03(Contexto& ctx, QWidget* pai) : QWidget(pai), ctx_(ctx), anexo_(ctx)
 {
     setWindowTitle(TituloAnexo03);

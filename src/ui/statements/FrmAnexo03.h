@@ -14,6 +14,7 @@ class FrmAnexo03 : public QWidget {
     Q_OBJECT
 public:
     explicit FrmAnexo03(Contexto& ctx, QWidget* pai = nullptr);
+    ~FrmAnexo03() override;
 
     QTableView* grade() const { return grade_; }
     const Anexo03& anexo() const { return anexo_; }
