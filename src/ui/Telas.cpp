@@ -29,6 +29,7 @@ void RegistraTelasDemonstrativos();
 void RegistraTelasNotaFiscal();
 void RegistraTelasAnexo14();
 void RegistraTelasLicitacoes();
+void RegistraTelasSubmissao();
 
 void RegistraTodasAsTelas()
 {
@@ -44,4 +45,5 @@ void RegistraTodasAsTelas()
     RegistraTelasNotaFiscal();
     RegistraTelasAnexo14();
     RegistraTelasLicitacoes();
+    RegistraTelasSubmissao();
 }
