@@ -180,7 +180,7 @@ bool slotTemLinhas(const Banco& b, int slot, const QString& periodo, const QStri
             if (!b.tabelaExiste(t.nome))
                 continue;
             if (t.linhas == L::AnoMes) {
-                const QStringList meses = MesesAnexo03(tipoMenu, periodo);
+                const QStringList meses = AnoMesAnexo03DoPacote(tipoMenu, periodo);
                 QStringList marcas;
                 for (qsizetype i = 0; i < meses.size(); ++i)
                     marcas << QStringLiteral("?");
@@ -372,7 +372,7 @@ std::map<int, int> preencheBancoPacote(Contexto& ctx, const QString& tipoMenu, c
             valores << periodo;
             break;
         case L::AnoMes: {
-            const QStringList meses = MesesAnexo03(tipoMenu, periodo);
+            const QStringList meses = AnoMesAnexo03DoPacote(tipoMenu, periodo);
             QStringList marcas;
             for (const QString& m : meses) {
                 marcas << QStringLiteral("?");
@@ -455,7 +455,7 @@ QString NomeArquivoPacote(const QString& periodo)
     return QStringLiteral("data") + periodo.mid(4, 2) + periodo.mid(2, 2) + QStringLiteral(".lrf");
 }
 
-QStringList MesesAnexo03(const QString& tipoMenu, const QString& periodo)
+QStringList AnoMesAnexo03DoPacote(const QString& tipoMenu, const QString& periodo)
 {
     const QString bb = periodo.mid(4, 2);
     const int ano = periodo.left(4).toInt();

@@ -46,7 +46,7 @@ QString NomeArquivoPacote(const QString& periodo);
 // ending with its last, newest first, for a body of menu type "A" or "F" in bimester 01 and
 // of type "C" in bimester 03), then the total and the further value of the bimester ("TOT03"
 // and "PA03" in the twelve-month cases).
-QStringList MesesAnexo03(const QString& tipoMenu, const QString& periodo);
+QStringList AnoMesAnexo03DoPacote(const QString& tipoMenu, const QString& periodo);
 
 // One line of the summary: the annex title and its figure in ten-thousandths, rounded to
 // cents (a count of rows n is n * 10000, so every figure reads as an amount).

@@ -196,7 +196,7 @@ TEST(NomePacote, MesesDoAnexo03)
         {"A", "201203", "052012,062012,TOT03,PA03"},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(MesesAnexo03(c.tipo, c.periodo).join(u','), c.meses) << c.tipo << " " << c.periodo;
+        EXPECT_EQ(AnoMesAnexo03DoPacote(c.tipo, c.periodo).join(u','), c.meses) << c.tipo << " " << c.periodo;
 }
 
 // The package holds the due slots' rows of the open period and nothing else; the texts the

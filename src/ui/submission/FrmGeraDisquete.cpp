@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <limits>
@@ -131,6 +132,7 @@ FrmGeraDisquete::FrmGeraDisquete(Contexto& ctx, ServicosGeracao servicos, QWidge
                               this);
     titulo->setObjectName(QStringLiteral("lblBimestre"));
     grd_ = novaGrade(this, QStringLiteral("grd"), {QStringLiteral("Anexo"), QString()});
+    grd_->setWordWrap(false);
     grd_->setVisible(false);
 
     txtArquivo_ = new QLineEdit(this);
@@ -157,24 +159,34 @@ FrmGeraDisquete::FrmGeraDisquete(Contexto& ctx, ServicosGeracao servicos, QWidge
     envios_ = novaGrade(historico, QStringLiteral("grdEnvios"),
                         {QStringLiteral("Data"), QStringLiteral("Bimestre"), QStringLiteral("Usuário"), QStringLiteral("Destino"),
                          QStringLiteral("Tamanho"), QStringLiteral("SHA-256")});
+    envios_->horizontalHeader()->setStretchLastSection(true);
     auto* layoutHistorico = new QVBoxLayout(historico);
     layoutHistorico->addWidget(envios_);
 
     auto* linhaDestino = new QHBoxLayout;
-    linhaDestino->addWidget(rotulo);
     linhaDestino->addWidget(txtArquivo_, 1);
     linhaDestino->addWidget(procurar);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdGerar_);
     botoes->addStretch();
     botoes->addWidget(fechar);
+    // The list of annexes on the left, the destination and the generation's progress beside it.
+    auto* lado = new QVBoxLayout;
+    lado->addWidget(rotulo);
+    lado->addLayout(linhaDestino);
+    lado->addSpacing(12);
+    lado->addWidget(lblStatus_);
+    lado->addWidget(barra_);
+    lado->addStretch();
+    lado->addLayout(botoes);
+    auto* anexos = new QVBoxLayout;
+    anexos->addWidget(titulo);
+    anexos->addWidget(grd_, 1);
+    auto* topo = new QHBoxLayout;
+    topo->addLayout(anexos);
+    topo->addLayout(lado, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titulo);
-    layout->addWidget(grd_, 3);
-    layout->addLayout(linhaDestino);
-    layout->addWidget(lblStatus_);
-    layout->addWidget(barra_);
-    layout->addLayout(botoes);
+    layout->addLayout(topo, 3);
     layout->addWidget(historico, 2);
 
     preencheAnexos();
@@ -187,7 +199,7 @@ FrmGeraDisquete::FrmGeraDisquete(Contexto& ctx, ServicosGeracao servicos, QWidge
     } catch (const ErroBanco& e) {
         MostraErro(ctx_.interacao(), QStringLiteral("Erro ao tentar verificar o órgão."), e.falha());
     }
-    resize(pixels(6500) + pixels(3000) + 60, 620);
+    resize(1100, 640);
 }
 
 void FrmGeraDisquete::preencheAnexos()
@@ -205,7 +217,9 @@ void FrmGeraDisquete::preencheAnexos()
             const int numero = slot < 23 ? slot : slot - 1;
             const int linha = grd_->rowCount();
             grd_->insertRow(linha);
-            grd_->setItem(linha, 0, new QTableWidgetItem(QString::number(numero) + QStringLiteral(" - ") + q.value(0).toString()));
+            auto* item = new QTableWidgetItem(QString::number(numero) + QStringLiteral(" - ") + q.value(0).toString());
+            item->setToolTip(item->text());
+            grd_->setItem(linha, 0, item);
             grd_->setItem(linha, 1, new QTableWidgetItem);
             linhaDoSlot_[slot] = linha;
         }
@@ -217,6 +231,7 @@ void FrmGeraDisquete::preencheAnexos()
         grd_->setColumnWidth(1, pixels(3000));
         grd_->setVisible(true);
     }
+    grd_->setFixedWidth(pixels(6500) + pixels(3000) + 2 * grd_->frameWidth() + grd_->verticalScrollBar()->sizeHint().width());
 }
 
 void FrmGeraDisquete::preencheEnvios()
