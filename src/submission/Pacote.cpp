@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 #include <cmath>
 
@@ -275,31 +276,63 @@ QStringList colunasComuns(const Banco& b, const QString& tabela)
     return r;
 }
 
-// The package database must hold every table it can receive; an installation without it (or
-// of an older template) gets it, or the missing tables, from the body database's own structure.
-void completaBancoPacote(const Banco& orgao, const QString& caminho)
+// The structure of a database: its tables' statements, and its indexes' apart.
+struct Estrutura {
+    QStringList tabelas;
+    QStringList indices;
+    QSet<QString> nomes; // tables, lower case
+};
+
+void leEstrutura(const Banco& b, Estrutura& e, const QStringList& soTabelas = {})
 {
-    Banco pacote;
-    try {
-        pacote = Banco::abre(caminho);
-    } catch (const ErroBanco&) {
-        // Missing or no database: it is a working file, made again.
-        QFile::remove(caminho);
-        pacote = Banco::cria(caminho);
-    }
-    for (const QString& t : TabelasDoPacote()) {
-        if (pacote.tabelaExiste(t) || !orgao.tabelaExiste(t))
+    QSqlQuery q = b.executa(QStringLiteral("SELECT type, tbl_name, sql FROM sqlite_master WHERE type IN ('table', 'index') "
+                                           "AND sql IS NOT NULL AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type DESC"));
+    while (q.next()) {
+        const QString tabela = q.value(1).toString();
+        if (!soTabelas.isEmpty() && !soTabelas.contains(tabela, Qt::CaseInsensitive))
             continue;
-        QSqlQuery q = orgao.executa(QStringLiteral("SELECT sql FROM sqlite_master WHERE tbl_name = ? COLLATE NOCASE "
-                                                   "AND type IN ('table', 'index') AND sql IS NOT NULL ORDER BY type DESC"),
-                                    {t});
-        QStringList comandos;
-        while (q.next())
-            comandos << q.value(0).toString();
-        q = QSqlQuery();
-        for (const QString& c : comandos)
-            pacote.executa(c);
+        if (q.value(0).toString() == QStringLiteral("table")) {
+            if (e.nomes.contains(tabela.toLower()))
+                continue;
+            e.nomes.insert(tabela.toLower());
+            e.tabelas << q.value(2).toString();
+        } else {
+            e.indices << q.value(2).toString();
+        }
     }
+}
+
+// Every generation fills a new, empty package database of the structure of "export.mdb" (of
+// the installation's template when that cannot be read); a table the package can receive
+// that neither has comes from the body database. Its indexes are returned, to be built once
+// the tables are full.
+QStringList criaBancoPacote(const Contexto& ctx, const QString& exportacao, const QString& novo)
+{
+    Estrutura e;
+    const QString modelo = ArquivoNaPasta(ArquivoNaPasta(ctx.pastaPrograma, QStringLiteral("data")), QStringLiteral("export.mdb"));
+    for (const QString& origem : {exportacao, modelo}) {
+        if (!QFileInfo(origem).isFile())
+            continue;
+        try {
+            leEstrutura(Banco::abre(origem), e);
+            break;
+        } catch (const ErroBanco&) {
+            e = {};
+        }
+    }
+    QStringList faltam;
+    for (const QString& t : TabelasDoPacote())
+        if (!e.nomes.contains(t.toLower()))
+            faltam << t;
+    if (!faltam.isEmpty())
+        leEstrutura(ctx.BancoOrgao, e, faltam);
+    QFile::remove(novo);
+    Banco pacote = Banco::cria(novo);
+    Transacao t(pacote);
+    for (const QString& sql : e.tabelas)
+        pacote.executa(sql);
+    t.confirma();
+    return e.indices;
 }
 
 // The package database attached to the body's connection for the guard's lifetime.
@@ -309,6 +342,10 @@ public:
     {
         b_.executa(QStringLiteral("ATTACH DATABASE ? AS pacote"), {caminho});
         ativo_ = true;
+        // Room to sort the indexes of the biggest registers in memory. The new package file is
+        // not forced to the disk: it is a working file, compacted into another before use.
+        b_.executa(QStringLiteral("PRAGMA pacote.cache_size = -131072"));
+        b_.executa(QStringLiteral("PRAGMA pacote.synchronous = OFF"));
     }
     ~Anexado() { solta(); }
     void solta()
@@ -327,6 +364,17 @@ private:
     bool ativo_ = false;
 };
 
+// "CREATE [UNIQUE] INDEX nome ON ..." as it reads for the attached package database.
+QString noPacote(const QString& sql)
+{
+    static const QRegularExpression re(QStringLiteral(R"(^(\s*CREATE\s+(?:UNIQUE\s+)?INDEX\s+(?:IF\s+NOT\s+EXISTS\s+)?))"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    const auto m = re.match(sql);
+    if (!m.hasMatch())
+        throw ErroBanco({QStringLiteral("Pacote"), 0, QStringLiteral("Índice não reconhecido: ") + sql});
+    return m.captured(1) + QStringLiteral("pacote.") + sql.mid(m.capturedEnd(1));
+}
+
 void informa(const OuvintePacote& o, const QString& texto)
 {
     if (o.situacao)
@@ -338,7 +386,8 @@ const QString TextoErroGeracao = QStringLiteral("Erro ao tentar gerar o arquivo 
 // Steps 2 to 6 in one transaction over both files: the package's tables emptied, the key row
 // stamped and copied, every due slot's rows and the responsible persons copied. Returns the
 // rows per due slot.
-std::map<int, int> preencheBancoPacote(Contexto& ctx, const QString& tipoMenu, const OuvintePacote& ouvinte)
+std::map<int, int> preencheBancoPacote(Contexto& ctx, const QString& tipoMenu, const QStringList& indices,
+                                       const OuvintePacote& ouvinte)
 {
     const Banco& b = ctx.BancoOrgao;
     const QString periodo = ctx.BimReferencia;
@@ -400,6 +449,10 @@ std::map<int, int> preencheBancoPacote(Contexto& ctx, const QString& tipoMenu, c
     }
     for (const QString& tabela : TabelasResponsaveis())
         copia({tabela, L::Periodo});
+    // The indexes are built once their tables are full, which costs a fraction of keeping
+    // them up to date row by row.
+    for (const QString& indice : indices)
+        b.executa(noPacote(indice));
     t.confirma();
     return porSlot;
 }
@@ -515,6 +568,7 @@ ResultadoPacote GeraPacote(Contexto& ctx, const QString& pastaDestino, const Ouv
         return r;
     const QDir pasta(ctx.pastaDoOrgao());
     const QString exportacao = pasta.filePath(QStringLiteral("export.mdb"));
+    const QString novo = pasta.filePath(QStringLiteral("exportNovo.mdb"));
     const QString compactado = pasta.filePath(QStringLiteral("export2.mdb"));
     const QString nome = NomeArquivoPacote(periodo);
     r.arquivoLocal = pasta.filePath(nome);
@@ -523,15 +577,16 @@ ResultadoPacote GeraPacote(Contexto& ctx, const QString& pastaDestino, const Ouv
     try {
         const QString tipoMenu = tipoMenuDe(ctx);
         informa(ouvinte, QStringLiteral("Gerando banco de dados..."));
-        completaBancoPacote(ctx.BancoOrgao, exportacao);
+        const QStringList indices = criaBancoPacote(ctx, exportacao, novo);
         {
-            Anexado anexado(ctx.BancoOrgao, exportacao);
-            r.registrosPorSlot = preencheBancoPacote(ctx, tipoMenu, ouvinte);
+            Anexado anexado(ctx.BancoOrgao, novo);
+            r.registrosPorSlot = preencheBancoPacote(ctx, tipoMenu, indices, ouvinte);
             // Compaction: the package file is rebuilt without free pages, then takes the
             // working name with one rename.
             QFile::remove(compactado);
             ctx.BancoOrgao.executa(QStringLiteral("VACUUM pacote INTO ?"), {compactado});
         }
+        QFile::remove(novo);
         if (!SubstituiArquivo(compactado, exportacao)) {
             QFile::remove(compactado);
             throw ErroBanco({QStringLiteral("Pacote"), 0, QStringLiteral("Não foi possível substituir ") + exportacao});
@@ -541,6 +596,7 @@ ResultadoPacote GeraPacote(Contexto& ctx, const QString& pastaDestino, const Ouv
         if (const QString falha = CompactaArquivo(exportacao, r.arquivoLocal, QStringLiteral("export.mdb")); !falha.isEmpty())
             throw ErroBanco({QStringLiteral("Pacote"), 0, falha});
     } catch (const ErroBanco& e) {
+        QFile::remove(novo);
         QFile::remove(compactado);
         ui.cursorNormal();
         MostraErro(ui, TextoErroGeracao, e.falha());

@@ -255,6 +255,7 @@ TEST_F(Pacote, SoOsAnexosDevidosDoPeriodo)
     // The package also stays in the body folder, and the compacted copy is gone.
     EXPECT_EQ(sha256(r.arquivoLocal), sha256(r.arquivo));
     EXPECT_FALSE(QFile::exists(QDir(ctx().pastaDoOrgao()).filePath("export2.mdb")));
+    EXPECT_FALSE(QFile::exists(QDir(ctx().pastaDoOrgao()).filePath("exportNovo.mdb")));
 }
 
 // Every table of the slot table exists in the body database, with the period column the
