@@ -30,6 +30,7 @@ void RegistraTelasNotaFiscal();
 void RegistraTelasAnexo14();
 void RegistraTelasLicitacoes();
 void RegistraTelasRelatorios();
+void RegistraTelasSubmissao();
 
 void RegistraTodasAsTelas()
 {
@@ -46,4 +47,5 @@ void RegistraTodasAsTelas()
     RegistraTelasAnexo14();
     RegistraTelasLicitacoes();
     RegistraTelasRelatorios();
+    RegistraTelasSubmissao();
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -57,15 +58,33 @@ inline void Digita(QWidget& tela, const char* campo, const QString& texto, bool 
 }
 
 // Runs `faz` on the modal window (of class T) that the next call opens; `viu` tells it opened.
+// Work that shows its progress runs the event loop before its window opens: when the window
+// is not there at the first look, it is looked for until it comes, for at most five seconds.
 template <typename T = QWidget, typename F>
 void NoModal(F faz, bool* viu = nullptr)
 {
-    QTimer::singleShot(0, [=] {
-        auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
-        ASSERT_NE(m, nullptr);
+    const auto age = [=](T* m) {
         if (viu)
             *viu = true;
         faz(m);
+    };
+    QTimer::singleShot(0, [=] {
+        if (auto* m = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            age(m);
+            return;
+        }
+        auto* espera = new QTimer;
+        auto tentativas = std::make_shared<int>(0);
+        QObject::connect(espera, &QTimer::timeout, [=] {
+            auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!m && ++*tentativas < 500)
+                return;
+            espera->stop();
+            espera->deleteLater();
+            ASSERT_NE(m, nullptr);
+            age(m);
+        });
+        espera->start(10);
     });
 }
 

@@ -7,9 +7,10 @@ CREATE TABLE tabProblemas (
     Solucao   TEXT
 );
 
--- The summary of the last package: one figure per due annex.
+-- The summary of the last package: one figure per due annex, in ten-thousandths like every
+-- amount of the body (rounded to cents; a count of rows n is kept as n * 10000).
 CREATE TABLE tabResumo (
     BimReferencia TEXT,
     Anexo         TEXT,
-    Valor1        REAL
+    Valor1        INTEGER
 );

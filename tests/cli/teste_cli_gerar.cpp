@@ -1,0 +1,121 @@
+// lumo-cli gerar and envios on a program folder made by lumo-cli.
+#include "core/Banco.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Saida {
+    int codigo;
+    QString out;
+    QString err;
+};
+
+Saida executa(const QStringList& args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LUMO_SENHA", "admin");
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(LUMO_CLI), args);
+    p.closeWriteChannel();
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString sha256(const QString& arquivo)
+{
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).toHex());
+}
+
+struct CliGerar : ::testing::Test {
+    QTemporaryDir dir;
+    QString prog, orgao, destino;
+    void SetUp() override
+    {
+        prog = dir.filePath("programa");
+        destino = dir.filePath("destino");
+        QDir().mkpath(destino);
+        ASSERT_EQ(executa({"--programa", prog, "instalar"}).codigo, 0);
+        ASSERT_EQ(executa({"--programa", prog, "orgao", "adicionar", "P001"}).codigo, 0);
+        for (const QFileInfo& f : QDir(prog).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (f.fileName() != "data" && QFile::exists(f.filePath() + "/Lumo.mdb"))
+                orgao = f.filePath();
+        ASSERT_FALSE(orgao.isEmpty());
+        Banco b = Banco::abre(orgao + "/Lumo.mdb");
+        b.executa("INSERT INTO tabReceitaMovimento (bimreferencia, Codigo_tabReceitaCodigo, FonteRecursos, ValorRealizadoBimestre) "
+                  "VALUES ('201201', '11120200', '001', 12345000)");
+    }
+    Saida cli(const QStringList& comando) { return executa(QStringList{"--programa", prog, "--orgao", "P001", "--usuario", "ADMIN"} + comando); }
+};
+
+} // namespace
+
+TEST_F(CliGerar, UsoErrado)
+{
+    EXPECT_EQ(cli({"gerar"}).codigo, 2);
+    const Saida r = cli({"gerar", "--destino", dir.filePath("nao-existe")});
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_TRUE(r.err.contains("A pasta de destino não existe: ")) << r.err.toStdString();
+    EXPECT_EQ(cli({"envios", "demais"}).codigo, 2);
+    const Saida senha = executa({"--programa", prog, "--orgao", "P001", "--usuario", "NINGUEM", "gerar", "--destino", destino});
+    EXPECT_EQ(senha.codigo, 1);
+    EXPECT_TRUE(QDir(destino).isEmpty());
+}
+
+// The package, its SHA-256 and the summary on stdout; the history lists it with the same
+// hash. When the checks block it, exit 1 with one problem a line and nothing in the folder.
+TEST_F(CliGerar, GeraEListaOsEnvios)
+{
+    const Saida r = cli({"gerar", "--destino", destino});
+    const QString arquivo = QDir(destino).filePath("data0112.lrf");
+    if (r.codigo == 1) {
+        const QStringList linhas = r.out.split('\n', Qt::SkipEmptyParts);
+        ASSERT_FALSE(linhas.isEmpty()) << r.err.toStdString();
+        for (const QString& l : linhas)
+            EXPECT_EQ(l.split('\t').size(), 3) << l.toStdString();
+        EXPECT_FALSE(QFile::exists(arquivo));
+        EXPECT_EQ(cli({"envios"}).out, "");
+        return;
+    }
+    ASSERT_EQ(r.codigo, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Compactando banco de dados...")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("O sistema agora vai fazer a cópia do banco de dados de exportação. Clique em OK"));
+    const QStringList linhas = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(linhas.size(), 3) << r.out.toStdString();
+    EXPECT_EQ(linhas[0], "Arquivo: " + QDir::toNativeSeparators(arquivo));
+    EXPECT_EQ(linhas[1], "SHA-256: " + sha256(arquivo));
+    EXPECT_TRUE(linhas.contains("Anexo 01 - Balanço Orçamentário - Receitas \t1.234,50")) << r.out.toStdString();
+
+    const Saida e = cli({"envios"});
+    ASSERT_EQ(e.codigo, 0) << e.err.toStdString();
+    const QStringList envio = e.out.trimmed().split('\t');
+    ASSERT_EQ(envio.size(), 6) << e.out.toStdString();
+    EXPECT_EQ(envio[1], "01/2012");
+    EXPECT_EQ(envio[2], "ADMIN");
+    EXPECT_EQ(envio[3], QDir::toNativeSeparators(arquivo));
+    EXPECT_EQ(envio[4].toLongLong(), QFileInfo(arquivo).size());
+    EXPECT_EQ(envio[5], sha256(arquivo));
+
+    const Saida j = cli({"--json", "envios"});
+    const QJsonArray lista = QJsonDocument::fromJson(j.out.toUtf8()).array();
+    ASSERT_EQ(lista.size(), 1);
+    const QJsonObject o = lista[0].toObject();
+    EXPECT_EQ(o["sha256"].toString(), sha256(arquivo));
+    bool achou = false;
+    for (const QJsonValue& v : o["resumo"].toArray())
+        achou = achou || (v["anexo"].toString() == "Anexo 01 - Balanço Orçamentário - Receitas " && v["valor"].toString() == "1234.50");
+    EXPECT_TRUE(achou) << j.out.toStdString();
+}
