@@ -1,5 +1,6 @@
 // Anexo 03 as a user meets it: opened from its menu entry, months typed with the keyboard
-// (Brazilian money), read-only cells, and a month typed in one bimester seen in the next.
+// (Brazilian money), read-only cells shaded. A month typed in one bimester and seen in the next
+// is the rule's test (teste_anexo03).
 #include "Capturas.h"
 #include "ui/statements/FrmAnexo03.h"
 
@@ -74,6 +75,10 @@ TEST(TelaAnexo03, MesesDigitadosComGruposRclETotais)
     for (const QString campo : {"1", "11", "17", "2", "3"})
         for (int c = 0; c < m->columnCount(); ++c)
             EXPECT_FALSE(t.editavel(campo, c)) << campo.toStdString() << " " << c;
+    // The months of earlier bimesters and the total are shaded as read-only.
+    EXPECT_NE(m->index(t.linha("1101"), Mes1 + 9).data(Qt::BackgroundRole), QVariant());
+    EXPECT_NE(m->index(t.linha("1101"), FrmAnexo03::ColunaTotal).data(Qt::BackgroundRole), QVariant());
+    EXPECT_EQ(m->index(t.linha("1101"), Mes1 + 11).data(Qt::BackgroundRole), QVariant());
 
     // Typed in Brazilian money; Enter goes on to the next month.
     t.vaiPara("1101", Mes1 + 10);
@@ -118,30 +123,4 @@ TEST(TelaAnexo03, MesesDigitadosComGruposRclETotais)
     t.p.ui.limpa();
     Clica(*tela, "cmdGravar");
     EXPECT_EQ(t.p.ui.ultimo(), "Valores gravados com sucesso!");
-}
-
-TEST(TelaAnexo03, AbrilDoSegundoBimestreNaColunaDozeDoTerceiro)
-{
-    Tela03 t("201202");
-    EXPECT_EQ(t.modelo()->headerData(Mes1 + 11, Qt::Horizontal).toString(), "04/2012");
-    t.vaiPara("1702", Mes1 + 11);
-    DigitaTeclas("777,77\r");
-    Captura(t.tela.get(), "anexo03-bimestre2");
-
-    t.abre("201203", "anexo03-bimestre3");
-    // Grid column 12 (the tenth month) is April now, and read-only.
-    EXPECT_EQ(t.modelo()->headerData(Mes1 + 9, Qt::Horizontal).toString(), "04/2012");
-    EXPECT_EQ(t.celula("1702", Mes1 + 9), "777,77");
-    EXPECT_FALSE(t.editavel("1702", Mes1 + 9));
-    EXPECT_EQ(t.celula("17", Mes1 + 9), "777,77");
-    EXPECT_EQ(t.celula("3", FrmAnexo03::ColunaTotal), "777,77");
-    EXPECT_NE(t.modelo()->index(t.linha("1702"), Mes1 + 9).data(Qt::BackgroundRole), QVariant());
-    EXPECT_NE(t.modelo()->index(t.linha("1702"), FrmAnexo03::ColunaTotal).data(Qt::BackgroundRole), QVariant());
-    EXPECT_EQ(t.modelo()->index(t.linha("1702"), Mes1 + 11).data(Qt::BackgroundRole), QVariant());
-
-    // In bimester 01 every month is typed.
-    t.abre("201201");
-    for (int c = Mes1; c < FrmAnexo03::ColunaTotal; ++c)
-        EXPECT_TRUE(t.editavel("1702", c)) << c;
-    EXPECT_EQ(t.modelo()->headerData(Mes1, Qt::Horizontal).toString(), "03/2011");
 }
