@@ -388,22 +388,6 @@ TEST(Empenhos, AnulacoesDeEmpenhoEDePagamento)
     EXPECT_TRUE(pagamentos.gravaLinha(0));
 }
 
-TEST(Empenhos, LinhasDeOutrosBimestresCinzaESoLeitura)
-{
-    Corpo c;
-    c.empenho("A", 10, "339030", "201202");
-    c.empenho("B", 10);
-    DefinicaoGrade d = DefinicaoEmpenhos();
-    Grade g(c.p.ctx, d);
-    g.defineListaAnteriores(true);
-    g.PreencheGrid();
-    ASSERT_EQ(g.linhas(), 2);
-    EXPECT_TRUE(g.outroPeriodo(0));
-    EXPECT_FALSE(g.defineTexto(0, g.indice("NomeCredor"), "Outro"));
-    EXPECT_FALSE(g.podeExcluir(0));
-    EXPECT_TRUE(g.editavel(1, g.indice("NomeCredor")));
-}
-
 TEST(Empenhos, TiposAntigosConvertidosAoAbrir)
 {
     Corpo c;

@@ -1,8 +1,7 @@
 // Anexo 03 as a user meets it: opened from its menu entry, months typed with the keyboard
-// (Brazilian money), read-only cells, and a month typed in one bimester seen in the next.
+// (Brazilian money), read-only cells shaded. A month typed in one bimester and seen in the next
+// is the rule's test (teste_anexo03).
 #include "Capturas.h"
-#include "comum/BancoTeste.h"
-#include "ui/Telas.h"
 #include "ui/statements/FrmAnexo03.h"
 
 #include <QAbstractItemModel>
@@ -11,28 +10,13 @@
 #include <QTableView>
 
 namespace {
-struct Tela03 {
-    ProgramaTeste p;
-    SemNavegacao nav;
-    std::unique_ptr<FrmAnexo03> tela;
-
-    explicit Tela03(const QString& periodo)
-    {
-        p.configuraOrgao("P001");
-        RegistraTodasAsTelas();
-        abre(periodo);
-    }
+struct Tela03 : TelasDoOrgao {
+    explicit Tela03(const QString& periodo) : TelasDoOrgao("P001", periodo) { abre(periodo); }
     FrmAnexo03* abre(const QString& periodo, const QString& captura = {})
     {
-        tela.reset();
         p.ctx.BimReferencia = periodo;
         p.ctx.BimestreAberto = periodo.right(2);
-        const FabricaTela* f = TelaDoMenu("registrar.03");
-        EXPECT_NE(f, nullptr);
-        tela.reset(static_cast<FrmAnexo03*>((*f)(p.ctx, nav)));
-        tela->resize(1500, 560);
-        Mostra(*tela, captura);
-        return tela.get();
+        return TelasDoOrgao::abre<FrmAnexo03>("registrar.03", captura, {1500, 560});
     }
     QTableView* grade() { return Filho<QTableView>(*tela, "Grid"); }
     QAbstractItemModel* modelo() { return grade()->model(); }
@@ -69,8 +53,7 @@ constexpr int Mes1 = FrmAnexo03::PrimeiroMes;
 TEST(TelaAnexo03, MesesDigitadosComGruposRclETotais)
 {
     Tela03 t("201203");
-    FrmAnexo03* tela = t.tela.get();
-    EXPECT_EQ(tela->windowTitle(), QStringLiteral("Anexo 03 - Demonstr. da Receita Corrente Líquida"));
+    QWidget* tela = t.tela.get();
     QAbstractItemModel* m = t.modelo();
     ASSERT_EQ(m->columnCount(), 16);
     const QStringList esperados{"Campo", "Especificação", "07/2011", "08/2011", "09/2011", "10/2011", "11/2011", "12/2011",
@@ -92,6 +75,10 @@ TEST(TelaAnexo03, MesesDigitadosComGruposRclETotais)
     for (const QString campo : {"1", "11", "17", "2", "3"})
         for (int c = 0; c < m->columnCount(); ++c)
             EXPECT_FALSE(t.editavel(campo, c)) << campo.toStdString() << " " << c;
+    // The months of earlier bimesters and the total are shaded as read-only.
+    EXPECT_NE(m->index(t.linha("1101"), Mes1 + 9).data(Qt::BackgroundRole), QVariant());
+    EXPECT_NE(m->index(t.linha("1101"), FrmAnexo03::ColunaTotal).data(Qt::BackgroundRole), QVariant());
+    EXPECT_EQ(m->index(t.linha("1101"), Mes1 + 11).data(Qt::BackgroundRole), QVariant());
 
     // Typed in Brazilian money; Enter goes on to the next month.
     t.vaiPara("1101", Mes1 + 10);
@@ -136,33 +123,4 @@ TEST(TelaAnexo03, MesesDigitadosComGruposRclETotais)
     t.p.ui.limpa();
     Clica(*tela, "cmdGravar");
     EXPECT_EQ(t.p.ui.ultimo(), "Valores gravados com sucesso!");
-    // Values are stored cell by cell: no row to add or delete.
-    EXPECT_EQ(tela->findChild<QPushButton*>("cmdNovo"), nullptr);
-    EXPECT_EQ(tela->findChild<QPushButton*>("cmdExcluir"), nullptr);
-}
-
-TEST(TelaAnexo03, AbrilDoSegundoBimestreNaColunaDozeDoTerceiro)
-{
-    Tela03 t("201202");
-    EXPECT_EQ(t.modelo()->headerData(Mes1 + 11, Qt::Horizontal).toString(), "04/2012");
-    t.vaiPara("1702", Mes1 + 11);
-    DigitaTeclas("777,77\r");
-    Captura(t.tela.get(), "anexo03-bimestre2");
-
-    t.abre("201203", "anexo03-bimestre3");
-    // Grid column 12 (the tenth month) is April now, and read-only.
-    EXPECT_EQ(t.modelo()->headerData(Mes1 + 9, Qt::Horizontal).toString(), "04/2012");
-    EXPECT_EQ(t.celula("1702", Mes1 + 9), "777,77");
-    EXPECT_FALSE(t.editavel("1702", Mes1 + 9));
-    EXPECT_EQ(t.celula("17", Mes1 + 9), "777,77");
-    EXPECT_EQ(t.celula("3", FrmAnexo03::ColunaTotal), "777,77");
-    EXPECT_NE(t.modelo()->index(t.linha("1702"), Mes1 + 9).data(Qt::BackgroundRole), QVariant());
-    EXPECT_NE(t.modelo()->index(t.linha("1702"), FrmAnexo03::ColunaTotal).data(Qt::BackgroundRole), QVariant());
-    EXPECT_EQ(t.modelo()->index(t.linha("1702"), Mes1 + 11).data(Qt::BackgroundRole), QVariant());
-
-    // In bimester 01 every month is typed.
-    t.abre("201201");
-    for (int c = Mes1; c < FrmAnexo03::ColunaTotal; ++c)
-        EXPECT_TRUE(t.editavel("1702", c)) << c;
-    EXPECT_EQ(t.modelo()->headerData(Mes1, Qt::Horizontal).toString(), "03/2011");
 }

@@ -20,13 +20,6 @@
 
 namespace {
 
-void ativa(QWidget& tela)
-{
-    tela.show();
-    QApplication::setActiveWindow(&tela);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&tela));
-}
-
 // Types into a field as a user does: focus, the keys, then Tab away.
 void digita(FrmConfSistema& tela, int aba, const QString& coluna, const QString& texto)
 {
@@ -53,7 +46,7 @@ TEST(ConfSistemaTela, NovoOrgaoDigitadoDoInicioAoFim)
     ProgramaTeste p;
     p.configuraOrgao("P001");
     FrmConfSistema tela(p.ctx);
-    ativa(tela);
+    Mostra(tela);
     EXPECT_EQ(tela.windowTitle(), "Configuração do Sistema 1º Bimestre");
     EXPECT_EQ(tela.findChild<QLabel*>("lblDescricao")->text(), "PREFEITURA MUNICIPAL DE RIO CELESTE");
     EXPECT_TRUE(tela.backup()->isChecked());
@@ -117,7 +110,7 @@ TEST(ConfSistemaTela, FecharOrgaoNovoSemDadosExcluiOOrgao)
     p.configuraOrgao("P001");
     const QString pasta = p.ctx.pastaDoOrgao();
     FrmConfSistema tela(p.ctx);
-    ativa(tela);
+    Mostra(tela);
     // Yes to going on typing keeps the screen open
     p.ui.respostas = {true};
     tela.close();
@@ -136,7 +129,7 @@ TEST(ConfSistemaTela, FecharOrgaoNovoSemDadosExcluiOOrgao)
 
     // No, then Yes (Esc closes too): the body and its folder's files are gone
     FrmConfSistema outra(p.ctx);
-    ativa(outra);
+    Mostra(outra);
     p.ui.respostas = {false, true};
     QTest::keyClick(&outra, Qt::Key_Escape);
     EXPECT_FALSE(outra.isVisible());
@@ -154,8 +147,7 @@ TEST(ComprovanteTela, EscolherEGravar)
     p.configuraOrgao("P001");
     QTemporaryDir dir;
     FrmComprovante tela(p.ctx);
-    ativa(tela);
-    EXPECT_EQ(tela.windowTitle(), "Envio do comprovante do envio de RREO E RGF");
+    Mostra(tela);
 
     // RREO only as PDF, RGF also as DOC or a picture; never an empty file.
     const struct { SeletorComprovante* seletor; const char* nome; QByteArray conteudo; QString recusa; } escolhas[] = {

@@ -23,14 +23,6 @@ void sai(QDialog& dlg, QTableWidget* grade, int linha, Saida saida)
         Clica(dlg, saida == Saida::Ok ? "cmdOk" : "cmdFechar");
 }
 
-QStringList cabecalhos(QTableWidget* grade)
-{
-    QStringList r;
-    for (int c = 0; c < grade->columnCount(); ++c)
-        r << grade->horizontalHeaderItem(c)->text();
-    return r;
-}
-
 class TelasConsulta : public ::testing::Test {
 protected:
     void SetUp() override
@@ -56,8 +48,6 @@ TEST_F(TelasConsulta, ConsultaGeral)
         FrmConsultaGeral dlg(p.ctx, "tabAnexo13BaseLegal", "13B", "Consulta - Base Legal");
         Mostra(dlg, saida == Saida::Ok ? "consulta_geral" : "");
         auto* grade = Filho<QTableWidget>(dlg, "Grid");
-        EXPECT_EQ(dlg.windowTitle(), "Consulta - Base Legal");
-        EXPECT_EQ(cabecalhos(grade), QStringList({"Código", "Descrição"}));
         ASSERT_EQ(grade->rowCount(), 25);   // the filter reaches the look-up
         sai(dlg, grade, -1, Saida::Ok);     // OK with no row chosen does nothing
         EXPECT_TRUE(dlg.isVisible());
@@ -82,8 +72,6 @@ TEST_F(TelasConsulta, LocalizaCidade)
         FrmLocalizaCidade dlg(p.ctx);
         Mostra(dlg, saida == Saida::Ok ? "localiza_cidade" : "");
         auto* grade = Filho<QTableWidget>(dlg, "Grid");
-        EXPECT_EQ(dlg.windowTitle(), "Localizar Cidade");
-        EXPECT_EQ(cabecalhos(grade), QStringList({"Código da Cidade", "Cidade"}));
         EXPECT_EQ(grade->rowCount(), 4);
         // Enter in the name box searches and the dialog stays; Novo clears the search.
         auto* nome = Filho(dlg, "txtNome");

@@ -1,7 +1,6 @@
 // A fixed-line statement as a user meets it: opened from its menu entry, its tables as tabs,
 // values typed in Brazilian money, the computed lines following, saved, reopened.
 #include "Capturas.h"
-#include "comum/BancoTeste.h"
 #include "ui/core/GradeRegistro.h"
 #include "ui/statements/FrmDemonstrativo.h"
 
@@ -11,42 +10,26 @@
 
 TEST(TelasDemonstrativos, DigitaTrocaDeQuadroGravaEReabre)
 {
-    ProgramaTeste p;
-    p.configuraOrgao("P001");
-    p.ctx.BimReferencia = "201204";
-    RegistraTodasAsTelas();
-    SemNavegacao nav;
+    TelasDoOrgao t("P001", "201204");
+    auto& p = t.p;
     // A computed line of its own, so that the test does not follow the catalogue's formulas.
-    p.ctx.BancoOrgao.executa("UPDATE tabAnexo15Campos SET grupo = 0, formula = NULL");
-    p.ctx.BancoOrgao.executa("UPDATE tabAnexo15Campos SET grupo = 1, formula = '[2]+[3]' WHERE campo = 1");
-    const auto abre = [&](const char* menu) {
-        auto* t = static_cast<FrmDemonstrativo*>((*TelaDoMenu(menu))(p.ctx, nav));
-        t->resize(1280, 560);
-        Mostra(*t, QString(menu));
-        return std::unique_ptr<FrmDemonstrativo>(t);
-    };
-    auto tela = abre("registrar.15");
+    t.sql("UPDATE tabAnexo15Campos SET grupo = 0, formula = NULL");
+    t.sql("UPDATE tabAnexo15Campos SET grupo = 1, formula = '[2]+[3]' WHERE campo = 1");
+    const auto abre = [&](const char* menu) { return t.abre<FrmDemonstrativo>(menu, menu); };
+    auto* tela = abre("registrar.15");
     GradeRegistro* g = tela->grade();
     QAbstractItemModel* m = g->modelo();
     EXPECT_FALSE(tela->quadros()->isVisible()); // one table only
-    EXPECT_EQ(m->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Liquidadas nos Últimos 12 Meses"));
-    const auto vaiPara = [&](int linha, int coluna) {
-        QApplication::setActiveWindow(tela.get());
-        g->vista()->setFocus();
-        g->vista()->setCurrentIndex(m->index(linha, coluna));
-        QApplication::processEvents();
-    };
     EXPECT_FALSE(m->flags(m->index(0, 2)) & Qt::ItemIsEditable);
-    vaiPara(1, 2);
+    VaiPara(g, 1, 2);
     DigitaTeclas("1.234,56\r");
-    vaiPara(2, 2);
+    VaiPara(g, 2, 2);
     DigitaTeclas("100\r");
     EXPECT_EQ(m->index(0, 2).data().toString(), "1.334,56");
     p.ui.limpa();
     Clica(*tela, "cmdGravar");
     EXPECT_EQ(p.ui.ultimo(), "Valores gravados com sucesso!");
     EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT Ult12Mes FROM tabAnexo15Movimento WHERE Campo = 1").toLongLong(), 13345600);
-    tela.reset();
     tela = abre("registrar.15");
     EXPECT_EQ(tela->grade()->modelo()->index(1, 2).data().toString(), "1.234,56");
 
@@ -65,16 +48,13 @@ TEST(TelasDemonstrativos, DigitaTrocaDeQuadroGravaEReabre)
     tela->quadros()->setCurrentIndex(3);
     EXPECT_NE(visiveis(), primeiro);
     EXPECT_GT(visiveis(), 0);
-    Captura(tela.get(), "anexo16-regime-previdenciario");
+    Captura(tela, "anexo16-regime-previdenciario");
     tela = abre("registrar.11");
     ASSERT_NE(tela->botaoAnexo1(), nullptr);
-    Captura(tela.get(), "anexo11");
-    tela.reset();
+    Captura(tela, "anexo11");
 
     // The simplified RREO: nothing typed, Gravar stores its lines.
-    std::unique_ptr<QWidget> simplificado((*TelaDoMenu("registrar.22A"))(p.ctx, nav));
-    simplificado->resize(1280, 560);
-    Mostra(*simplificado, "registrar.22A");
+    QWidget* simplificado = t.abre("registrar.22A", "registrar.22A");
     p.ui.limpa();
     Clica(*simplificado, "cmdGravar");
     EXPECT_EQ(p.ui.ultimo(), "Valores gravados com sucesso!");

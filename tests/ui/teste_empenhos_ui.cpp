@@ -2,8 +2,6 @@
 // a commitment typed, its payment typed on the next tab with the balance shown, the earlier
 // periods asked for.
 #include "Capturas.h"
-#include "comum/BancoTeste.h"
-#include "ui/Telas.h"
 #include "ui/core/GradeRegistro.h"
 #include "ui/core/TelaMestreDetalhe.h"
 
@@ -14,14 +12,11 @@
 #include <QTableView>
 
 namespace {
-struct Anexo14 : OrgaoAberto {
-    SemNavegacao nav;
-    std::unique_ptr<QWidget> tela;
+// Thirty commitments of this bimester and six of the previous one, two payments each.
+struct Anexo14 : TelasDoOrgao {
     Anexo14()
     {
-        RegistraTodasAsTelas();
         sql("INSERT INTO tabAnexo26Extratos VALUES (1, '201203', '001', '1234', '5678-9', 'Movimento', 'Prefeitura')");
-        // Thirty commitments of this bimester and six of the previous one, two payments each.
         sql("INSERT INTO tabAnexo14Movimento WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 36)"
             " SELECT i, CASE WHEN i > 30 THEN '201202' ELSE '201203' END, printf('%03d/2012', i), printf('%02d/2012', i),"
             " 'O', '', '339030', '001', '0', '11.222.333/0001-81', 'FORNECEDOR ' || i, '10/05/2012', (1000 + i) * 10000,"
@@ -31,25 +26,15 @@ struct Anexo14 : OrgaoAberto {
             " 'OB' || (idEmpenho * 2 - k), '20/05/2012', 1000000, 1, NumeroEmpenho, NumeroDocumento FROM tabAnexo14Movimento,"
             " (SELECT 0 AS k UNION ALL SELECT 1)");
     }
-    TelaMestreDetalhe* abre()
-    {
-        const FabricaTela* f = TelaDoMenu("registrar.14");
-        EXPECT_NE(f, nullptr);
-        tela.reset((*f)(p.ctx, nav));
-        tela->resize(1280, 560);
-        Mostra(*tela, "anexo14");
-        return static_cast<TelaMestreDetalhe*>(tela.get());
-    }
 };
 } // namespace
 
 TEST(TelasAnexo14, EmpenhoEPagamentoDigitadosComSaldo)
 {
     Anexo14 a;
-    TelaMestreDetalhe* tela = a.abre();
+    auto* tela = a.abre<TelaMestreDetalhe>("registrar.14", "anexo14");
     GradeRegistro* m = tela->mestre();
     ASSERT_EQ(m->grade().linhas(), 30);
-    EXPECT_EQ(m->modelo()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Número Empenho"));
 
     // A new commitment typed with the keyboard, the lists set as the picker of a cell does.
     const int nova = m->grade().linhas();

@@ -29,7 +29,6 @@ TEST_F(TelasUsuarios, DigitaGravaAlteraSenhaEExclui)
 {
     FrmUsuarios tela(p.ctx);
     Mostra(tela, "usuarios");
-    EXPECT_EQ(tela.windowTitle(), QStringLiteral("Cadastro de Usuários"));
     auto* grade = Filho<QTableWidget>(tela, "Grid");
     ASSERT_EQ(grade->rowCount(), 1);
     EXPECT_EQ(grade->item(0, 2)->text(), "ADMIN");
@@ -61,7 +60,6 @@ TEST_F(TelasUsuarios, DigitaGravaAlteraSenhaEExclui)
     Clica(tela, "cmdAlterarSenha");
     auto* dialogo = tela.findChild<FrmAlteraSenha*>();
     ASSERT_TRUE(dialogo && dialogo->isVisible());
-    EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Alteração de Senha"));
     Captura(dialogo, "altera_senha");
     Digita(*dialogo, "txtSenhaAtual", "abcd");
     EXPECT_EQ(dialogo->focusWidget(), Filho(*dialogo, "txtSenhaNova"));
@@ -114,7 +112,6 @@ TEST_F(TelasUsuarios, GruposEGrupoNovoNoCadastroDeUsuarios)
     auto* grupos = Filho<QComboBox>(*usuarios, "cmbGrupo");
     ASSERT_EQ(grupos->count(), 2);
 
-    EXPECT_EQ(tela->windowTitle(), QStringLiteral("Cadastro de Grupos de Usuários"));
     auto* grade = Filho<QTableWidget>(*tela, "Grid");
     auto* lista = Filho<QListWidget>(*tela, "lstPermissoes");
     ASSERT_EQ(lista->count(), 7);
