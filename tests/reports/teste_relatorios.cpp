@@ -438,8 +438,8 @@ TEST(Relatorios, ResumoEProblemasDoPacote)
 {
     OrgaoAberto o;
     CalculaAnexosDoBimestre(o.p.ctx);
-    o.sql("INSERT INTO tabResumo (BimReferencia, Anexo, Valor1) VALUES ('201203', 'Anexo 14 - Rel. Empenhos', 1234.5), "
-          "('201203', 'Anexo 26 - Cadastro de Contas Correntes', 3), ('201202', 'Anexo antigo', 7)");
+    o.sql("INSERT INTO tabResumo (BimReferencia, Anexo, Valor1) VALUES ('201203', 'Anexo 14 - Rel. Empenhos', 12345000), "
+          "('201203', 'Anexo 26 - Cadastro de Contas Correntes', 30000), ('201202', 'Anexo antigo', 70000)");
     o.sql("INSERT INTO tabProblemas (Anexo, Descricao, Solucao) VALUES ('I - Receita', 'Movimento de Receita não informado.', "
           "'Digitar informações de Receita do Anexo I.')");
     QTemporaryDir dir;
