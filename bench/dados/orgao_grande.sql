@@ -35,7 +35,7 @@ INSERT INTO tabInstitucional SELECT p, printf('%04d', 100 + i), 'UNIDADE ' || i
 FROM periodos, (WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 49) SELECT i FROM n);
 INSERT INTO tabPrograma SELECT p, printf('%04d', i), 'PROGRAMA ' || i
 FROM periodos, (WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 9) SELECT i FROM n);
-INSERT INTO tabProjeto SELECT p, printf('%04d', i % 10), printf('%04d', 2000 + i), 'AÇÃO ' || i
+INSERT INTO tabProjeto SELECT p, printf('%04d', i / 20), printf('%04d', 2000 + i % 20), 'AÇÃO ' || i
 FROM periodos, (WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 199) SELECT i FROM n);
 
 INSERT INTO tabDespFuncMovimento
@@ -47,7 +47,7 @@ FROM tabDespesaMovimento GROUP BY 1, 2, 3, 4, 5, 6, 7;
 -- Anexo 03: every line in every month of 2011 and 2012, and the totals of the six bimesters.
 INSERT INTO tabAnexo03Movimento (campo, anomes, valor)
 SELECT c.campo, m.anomes, 1000000 + length(c.campo) * 1000
-FROM tabAnexo03Campos c,
+FROM (SELECT campo FROM tabAnexo03Campos WHERE campo <> '222') c,
      (WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 23)
       SELECT printf('%02d%d', 1 + i % 12, 2011 + i / 12) AS anomes FROM n
       UNION ALL SELECT 'TOT0' || b FROM (SELECT 1 AS b UNION SELECT 2 UNION SELECT 3 UNION SELECT 4 UNION SELECT 5 UNION SELECT 6)
@@ -63,6 +63,14 @@ INSERT INTO tabAnexo11Movimento (BimReferencia, Campo, ateoBimestre)
 SELECT p, campo, 500000 FROM periodos, tabAnexo11Campos;
 INSERT INTO tabAnexo12Movimento (BimReferencia, Campo, ateoBimestre)
 SELECT p, campo, 600000 FROM periodos, tabAnexo12Campos;
+
+-- The statements the checks ask for; the net current revenue of Anexos 15 and 22B is Anexo 03's.
+INSERT INTO tabAnexo15Movimento (BimReferencia, Campo, Ult12Mes) SELECT p, campo, 1001000 FROM periodos, tabAnexo15Campos;
+INSERT INTO tabAnexo16Movimento (BimReferencia, Campo, SaldoExercAnt) SELECT p, campo, 700000 FROM periodos, tabAnexo16Campos;
+INSERT INTO tabAnexo17Movimento (BimReferencia, Campo, SaldoAnterior) SELECT p, campo, 800000 FROM periodos, tabAnexo17Campos;
+INSERT INTO tabAnexo18Movimento (BimReferencia, Campo, AteQuadrimestre) SELECT p, campo, 900000 FROM periodos, tabAnexo18Campos;
+INSERT INTO tabAnexo22aMovimento (BimReferencia, Campo, SaldoExercicioAnteAteBim) SELECT p, 1, 100000 FROM periodos;
+INSERT INTO tabAnexo22bMovimento (BimReferencia, Campo, Valor) SELECT p, campo, '100,10' FROM periodos, tabAnexo22bCampos;
 
 INSERT INTO tabAnexo26Extratos
 SELECT base + i, p, printf('%03d', 1 + i % 20), printf('%04d', i), printf('%05d-%d', i, i % 10), 'CONTA ' || i, 'PREFEITURA'

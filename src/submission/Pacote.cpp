@@ -276,37 +276,30 @@ QStringList colunasComuns(const Banco& b, const QString& tabela)
     return r;
 }
 
-// The structure of a database: its tables' statements, and its indexes' apart.
+// The structure of a database: its tables' statements. The package carries no index: whoever
+// reads it reads whole tables, and without them it is half the size and half the time.
 struct Estrutura {
     QStringList tabelas;
-    QStringList indices;
     QSet<QString> nomes; // tables, lower case
 };
 
 void leEstrutura(const Banco& b, Estrutura& e, const QStringList& soTabelas = {})
 {
-    QSqlQuery q = b.executa(QStringLiteral("SELECT type, tbl_name, sql FROM sqlite_master WHERE type IN ('table', 'index') "
-                                           "AND sql IS NOT NULL AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type DESC"));
+    QSqlQuery q = b.executa(QStringLiteral("SELECT tbl_name, sql FROM sqlite_master WHERE type = 'table' "
+                                           "AND sql IS NOT NULL AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"));
     while (q.next()) {
-        const QString tabela = q.value(1).toString();
-        if (!soTabelas.isEmpty() && !soTabelas.contains(tabela, Qt::CaseInsensitive))
+        const QString tabela = q.value(0).toString();
+        if ((!soTabelas.isEmpty() && !soTabelas.contains(tabela, Qt::CaseInsensitive)) || e.nomes.contains(tabela.toLower()))
             continue;
-        if (q.value(0).toString() == QStringLiteral("table")) {
-            if (e.nomes.contains(tabela.toLower()))
-                continue;
-            e.nomes.insert(tabela.toLower());
-            e.tabelas << q.value(2).toString();
-        } else {
-            e.indices << q.value(2).toString();
-        }
+        e.nomes.insert(tabela.toLower());
+        e.tabelas << q.value(1).toString();
     }
 }
 
 // Every generation fills a new, empty package database of the structure of "export.mdb" (of
 // the installation's template when that cannot be read); a table the package can receive
-// that neither has comes from the body database. Its indexes are returned, to be built once
-// the tables are full.
-QStringList criaBancoPacote(const Contexto& ctx, const QString& exportacao, const QString& novo)
+// that neither has comes from the body database.
+void criaBancoPacote(const Contexto& ctx, const QString& exportacao, const QString& novo)
 {
     Estrutura e;
     const QString modelo = ArquivoNaPasta(ArquivoNaPasta(ctx.pastaPrograma, QStringLiteral("data")), QStringLiteral("export.mdb"));
@@ -332,7 +325,6 @@ QStringList criaBancoPacote(const Contexto& ctx, const QString& exportacao, cons
     for (const QString& sql : e.tabelas)
         pacote.executa(sql);
     t.confirma();
-    return e.indices;
 }
 
 // The package database attached to the body's connection for the guard's lifetime.
@@ -364,17 +356,6 @@ private:
     bool ativo_ = false;
 };
 
-// "CREATE [UNIQUE] INDEX nome ON ..." as it reads for the attached package database.
-QString noPacote(const QString& sql)
-{
-    static const QRegularExpression re(QStringLiteral(R"(^(\s*CREATE\s+(?:UNIQUE\s+)?INDEX\s+(?:IF\s+NOT\s+EXISTS\s+)?))"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    const auto m = re.match(sql);
-    if (!m.hasMatch())
-        throw ErroBanco({QStringLiteral("Pacote"), 0, QStringLiteral("Índice não reconhecido: ") + sql});
-    return m.captured(1) + QStringLiteral("pacote.") + sql.mid(m.capturedEnd(1));
-}
-
 void informa(const OuvintePacote& o, const QString& texto)
 {
     if (o.situacao)
@@ -386,7 +367,7 @@ const QString TextoErroGeracao = QStringLiteral("Erro ao tentar gerar o arquivo 
 // Steps 2 to 6 in one transaction over both files: the package's tables emptied, the key row
 // stamped and copied, every due slot's rows and the responsible persons copied. Returns the
 // rows per due slot.
-std::map<int, int> preencheBancoPacote(Contexto& ctx, const QString& tipoMenu, const QStringList& indices,
+std::map<int, int> preencheBancoPacote(Contexto& ctx, const QString& tipoMenu,
                                        const OuvintePacote& ouvinte)
 {
     const Banco& b = ctx.BancoOrgao;
@@ -449,10 +430,6 @@ std::map<int, int> preencheBancoPacote(Contexto& ctx, const QString& tipoMenu, c
     }
     for (const QString& tabela : TabelasResponsaveis())
         copia({tabela, L::Periodo});
-    // The indexes are built once their tables are full, which costs a fraction of keeping
-    // them up to date row by row.
-    for (const QString& indice : indices)
-        b.executa(noPacote(indice));
     t.confirma();
     return porSlot;
 }
@@ -577,10 +554,10 @@ ResultadoPacote GeraPacote(Contexto& ctx, const QString& pastaDestino, const Ouv
     try {
         const QString tipoMenu = tipoMenuDe(ctx);
         informa(ouvinte, QStringLiteral("Gerando banco de dados..."));
-        const QStringList indices = criaBancoPacote(ctx, exportacao, novo);
+        criaBancoPacote(ctx, exportacao, novo);
         {
             Anexado anexado(ctx.BancoOrgao, novo);
-            r.registrosPorSlot = preencheBancoPacote(ctx, tipoMenu, indices, ouvinte);
+            r.registrosPorSlot = preencheBancoPacote(ctx, tipoMenu, ouvinte);
             // Compaction: the package file is rebuilt without free pages, then takes the
             // working name with one rename.
             QFile::remove(compactado);
