@@ -75,21 +75,36 @@ TEST_F(CliGerar, UsoErrado)
     EXPECT_TRUE(QDir(destino).isEmpty());
 }
 
-// The package, its SHA-256 and the summary on stdout; the history lists it with the same
-// hash. When the checks block it, exit 1 with one problem a line and nothing in the folder.
-TEST_F(CliGerar, GeraEListaOsEnvios)
+// A problem blocks the package: exit 1, one problem a line, nothing in the folder nor in the
+// history.
+TEST_F(CliGerar, ProblemaImpedeOPacote)
 {
     const Saida r = cli({"gerar", "--destino", destino});
-    const QString arquivo = QDir(destino).filePath("data0112.lrf");
-    if (r.codigo == 1) {
-        const QStringList linhas = r.out.split('\n', Qt::SkipEmptyParts);
-        ASSERT_FALSE(linhas.isEmpty()) << r.err.toStdString();
-        for (const QString& l : linhas)
-            EXPECT_EQ(l.split('\t').size(), 3) << l.toStdString();
-        EXPECT_FALSE(QFile::exists(arquivo));
-        EXPECT_EQ(cli({"envios"}).out, "");
-        return;
+    EXPECT_EQ(r.codigo, 1) << r.err.toStdString();
+    const QStringList linhas = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(linhas.isEmpty()) << r.err.toStdString();
+    for (const QString& l : linhas)
+        EXPECT_EQ(l.split('\t').size(), 3) << l.toStdString();
+    EXPECT_TRUE(QDir(destino).isEmpty());
+    EXPECT_EQ(cli({"envios"}).out, "");
+}
+
+// The package, its SHA-256 and the summary on stdout; the history lists it with the same
+// hash. The body passes the checks: only the bank accounts are due, one complete account, the
+// responsible persons and the tax number in order.
+TEST_F(CliGerar, GeraEListaOsEnvios)
+{
+    {
+        Banco b = Banco::abre(orgao + "/Lumo.mdb");
+        b.executa("DELETE FROM tabMenu WHERE Anexo <> '27'");
+        b.executa("INSERT INTO tabAnexo26Extratos VALUES (1, '201201', '001', '1234', '5678-9', 'Movimento', 'Prefeitura')");
+        b.executa("INSERT INTO tabResponsavelInformacao (bimreferencia, cpf, nome, funcao) VALUES ('201201', '52998224725', 'Ana', 'PREFEITO')");
+        b.executa("INSERT INTO tabResponsavelPreenchimento (bimreferencia, nome) VALUES ('201201', 'Beto')");
+        b.executa("INSERT INTO tabResponsavelContabilidade (bimreferencia, nome) VALUES ('201201', 'Caio')");
+        b.executa("UPDATE tabChave SET CGC = '11.222.333/0001-81'");
     }
+    const Saida r = cli({"gerar", "--destino", destino});
+    const QString arquivo = QDir(destino).filePath("data0112.lrf");
     ASSERT_EQ(r.codigo, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("Compactando banco de dados...")) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("O sistema agora vai fazer a cópia do banco de dados de exportação. Clique em OK"));
@@ -97,7 +112,7 @@ TEST_F(CliGerar, GeraEListaOsEnvios)
     ASSERT_GE(linhas.size(), 3) << r.out.toStdString();
     EXPECT_EQ(linhas[0], "Arquivo: " + QDir::toNativeSeparators(arquivo));
     EXPECT_EQ(linhas[1], "SHA-256: " + sha256(arquivo));
-    EXPECT_TRUE(linhas.contains("Anexo 01 - Balanço Orçamentário - Receitas \t1.234,50")) << r.out.toStdString();
+    EXPECT_TRUE(linhas.contains("Anexo 26 - Cadastro de Contas Correntes\t1,00")) << r.out.toStdString();
 
     const Saida e = cli({"envios"});
     ASSERT_EQ(e.codigo, 0) << e.err.toStdString();
@@ -116,6 +131,6 @@ TEST_F(CliGerar, GeraEListaOsEnvios)
     EXPECT_EQ(o["sha256"].toString(), sha256(arquivo));
     bool achou = false;
     for (const QJsonValue& v : o["resumo"].toArray())
-        achou = achou || (v["anexo"].toString() == "Anexo 01 - Balanço Orçamentário - Receitas " && v["valor"].toString() == "1234.50");
+        achou = achou || (v["anexo"].toString() == "Anexo 26 - Cadastro de Contas Correntes" && v["valor"].toString() == "1.00");
     EXPECT_TRUE(achou) << j.out.toStdString();
 }
