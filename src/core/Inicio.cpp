@@ -130,7 +130,8 @@ Revisao VerificaRevisao(Contexto& ctx, const std::function<bool(const QString&)>
             ctx.BancoOrgao.executa(QStringLiteral("UPDATE tabChave SET RevisaoAtual = ?"), {r});
             return rodaAtualizador();
         }
-        if (atual.toString() == r)
+        // The package generation stamps the whole version (" 7.2.0"): the same program.
+        if (atual.toString() == r || atual.toString().trimmed() == VersaoPrograma())
             return Revisao::Continua;
         // Every configured body is stamped before the updater runs, so it runs once per
         // revision. The active body stays the one that was opened.

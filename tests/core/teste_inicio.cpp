@@ -96,6 +96,12 @@ TEST(Inicio, VerificaRevisaoCarimbaEChamaOAtualizador)
     EXPECT_TRUE(iniciados[0].endsWith("update.exe"));
     EXPECT_EQ(p.ctx.BancoOrgao.valor("SELECT RevisaoAtual FROM tabChave").toString(), RevisaoPrograma());
 
+    // The whole version stamped by the last package is this program: nothing runs.
+    iniciados.clear();
+    p.ctx.BancoOrgao.executa("UPDATE tabChave SET RevisaoAtual = ?", {" " + VersaoPrograma()});
+    EXPECT_EQ(VerificaRevisao(p.ctx, inicia), Revisao::Continua);
+    EXPECT_TRUE(iniciados.isEmpty());
+
     p.ctx.BancoOrgao.executa("UPDATE tabChave SET RevisaoAtual = '0.1'");
     EXPECT_EQ(VerificaRevisao(p.ctx, [](const QString&) { return false; }), Revisao::Encerra);
     EXPECT_TRUE(p.ui.ultimo().startsWith("Erro ao tentar Executar o programa de atualização."));
