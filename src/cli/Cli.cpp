@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 #include <termios.h>
@@ -31,6 +32,21 @@ void EscreveErro(const QString& texto)
     std::fputs(texto.toUtf8().constData(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);
+}
+
+QString PastaDeDestino(const Sessao& s)
+{
+    const QStringList& a = s.opcoes.argumentos;
+    if (a.size() != 2 || a[0] != QStringLiteral("--destino")) {
+        Uso(s, QStringLiteral("Informe a pasta de destino com --destino PASTA."));
+        return {};
+    }
+    const QString pasta = QDir(a[1]).absolutePath();
+    if (!QFileInfo(pasta).isDir()) {
+        EscreveErro(QStringLiteral("A pasta de destino não existe: ") + pasta);
+        return {};
+    }
+    return pasta;
 }
 
 int Uso(const Sessao& s, const QString& texto)

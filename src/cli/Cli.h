@@ -76,6 +76,9 @@ void Escreve(const QString& texto);
 void EscreveErro(const QString& texto);
 // Usage error: prints the text and the command's usage; returns ErroUso.
 int Uso(const Sessao& s, const QString& texto);
+// The command's only option "--destino PASTA", an existing folder, as an absolute path; empty
+// (the usage or the missing folder told) when it is not.
+QString PastaDeDestino(const Sessao& s);
 // Reports a database failure; returns ErroUso.
 int FalhaBanco(const ErroBanco& e);
 // Whether the file opens as a configuration database (data.mdb) with its body tables.

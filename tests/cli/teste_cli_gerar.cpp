@@ -1,4 +1,5 @@
 // lumo-cli gerar and envios on a program folder made by lumo-cli.
+#include "Processo.h"
 #include "core/Banco.h"
 
 #include <QCryptographicHash>
@@ -14,23 +15,7 @@
 
 namespace {
 
-struct Saida {
-    int codigo;
-    QString out;
-    QString err;
-};
-
-Saida executa(const QStringList& args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LUMO_SENHA", "admin");
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(LUMO_CLI), args);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+Saida executa(const QStringList& args) { return ExecutaCli(args, QStringLiteral("admin")); }
 
 QString sha256(const QString& arquivo)
 {
@@ -48,11 +33,7 @@ struct CliGerar : ::testing::Test {
         prog = dir.filePath("programa");
         destino = dir.filePath("destino");
         QDir().mkpath(destino);
-        ASSERT_EQ(executa({"--programa", prog, "instalar"}).codigo, 0);
-        ASSERT_EQ(executa({"--programa", prog, "orgao", "adicionar", "P001"}).codigo, 0);
-        for (const QFileInfo& f : QDir(prog).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-            if (f.fileName() != "data" && QFile::exists(f.filePath() + "/Lumo.mdb"))
-                orgao = f.filePath();
+        orgao = InstalaComP001(prog);
         ASSERT_FALSE(orgao.isEmpty());
         Banco b = Banco::abre(orgao + "/Lumo.mdb");
         b.executa("INSERT INTO tabReceitaMovimento (bimreferencia, Codigo_tabReceitaCodigo, FonteRecursos, ValorRealizadoBimestre) "

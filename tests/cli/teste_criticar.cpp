@@ -1,5 +1,6 @@
 // lumo-cli criticar: the checks of the open bimester as lines or JSON, the questions answered by
 // --sim/--nao, exit 1 with problems and 0 without.
+#include "Processo.h"
 #include "core/Banco.h"
 
 #include <QDir>
@@ -13,33 +14,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Saida {
-    int codigo;
-    QString out;
-    QString err;
-};
-
-Saida executa(const QStringList& args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LUMO_SENHA", "admin");
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(LUMO_CLI), args);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+Saida executa(const QStringList& args) { return ExecutaCli(args, QStringLiteral("admin")); }
 
 // The body's database of a new program folder with P001.
 QString instala(const QString& prog)
 {
-    if (executa({"--programa", prog, "instalar"}).codigo != 0 || executa({"--programa", prog, "orgao", "adicionar", "P001"}).codigo != 0)
-        return {};
-    for (const QFileInfo& f : QDir(prog).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-        if (f.fileName() != "data" && QFile::exists(f.filePath() + "/Lumo.mdb"))
-            return f.filePath() + "/Lumo.mdb";
-    return {};
+    const QString orgao = InstalaComP001(prog);
+    return orgao.isEmpty() ? QString() : orgao + "/Lumo.mdb";
 }
 } // namespace
 

@@ -10,14 +10,9 @@ namespace {
 
 int backup(Sessao& s)
 {
-    const QStringList& a = s.opcoes.argumentos;
-    if (a.size() != 2 || a[0] != QStringLiteral("--destino"))
-        return Uso(s, QStringLiteral("Informe a pasta de destino com --destino PASTA."));
-    const QString pasta = QDir(a[1]).absolutePath();
-    if (!QFileInfo(pasta).isDir()) {
-        EscreveErro(QStringLiteral("A pasta de destino não existe: ") + pasta);
+    const QString pasta = PastaDeDestino(s);
+    if (pasta.isEmpty())
         return ErroUso;
-    }
     if (int r = s.entra(); r != Ok)
         return r;
     return FazBackup(s.ctx, QDir(pasta).filePath(NomeArquivoBackup), [](const QString& t) { EscreveErro(t); }) ? Ok : Recusado;

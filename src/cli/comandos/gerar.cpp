@@ -49,14 +49,9 @@ QJsonArray resumoJson(const std::vector<LinhaResumo>& resumo)
 
 int gerar(Sessao& s)
 {
-    QStringList a = s.opcoes.argumentos;
-    if (a.size() != 2 || a[0] != QStringLiteral("--destino"))
-        return Uso(s, QStringLiteral("Informe a pasta de destino com --destino PASTA."));
-    const QString pasta = QDir(a[1]).absolutePath();
-    if (!QFileInfo(pasta).isDir()) {
-        EscreveErro(QStringLiteral("A pasta de destino não existe: ") + pasta);
+    const QString pasta = PastaDeDestino(s);
+    if (pasta.isEmpty())
         return ErroUso;
-    }
     if (int r = s.entraCom(PermissoesGerar); r != Ok)
         return r;
     InteracaoGerar interacao(s.ui);
