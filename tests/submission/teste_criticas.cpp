@@ -70,6 +70,17 @@ struct Corpo : OrgaoAberto {
     {
         sql("INSERT INTO tabAnexo13Movimento (BimReferencia, NumeroProcesso) VALUES (?, ?)", {periodo(), processo});
     }
+    // Commitment E1 of 100,00 under process PL-1, paid by OB1, with an annulment AN1 and an
+    // annulment AP1 of the payment; the payment's key.
+    int atosDoEmpenho(qlonglong pago, qlonglong anulado, qlonglong anuladoDoPagamento)
+    {
+        licitacao("PL-1");
+        empenho("E1", 100 * R);
+        const int pg = pagamento("E1", "OB1", pago);
+        anulacao("E1", "AN1", anulado);
+        anulacaoPagamento(pg, "AP1", anuladoDoPagamento);
+        return pg;
+    }
 };
 
 // (annex | item + message | remedy) of each problem, as the list shows it.
@@ -372,11 +383,7 @@ TEST(Criticas, Anexo14RegistrosIncompletos)
         SCOPED_TRACE(std::string(k.tabela) + "." + k.coluna);
         Corpo c;
         c.devidos({14});
-        c.licitacao("PL-1");
-        c.empenho("E1", 100 * R);
-        const int pg = c.pagamento("E1", "OB1", 10 * R);
-        c.anulacao("E1", "AN1", 1 * R);
-        c.anulacaoPagamento(pg, "AP1", 1 * R);
+        c.atosDoEmpenho(10 * R, 1 * R, 1 * R);
         ASSERT_TRUE(c.roda().empty());
         c.sql(QStringLiteral("UPDATE %1 SET %2 = ?").arg(k.tabela, k.coluna), {k.valor});
         const Problemas ps = c.roda();
@@ -403,11 +410,7 @@ TEST(Criticas, Anexo14Saldo)
 {
     Corpo c;
     c.devidos({14});
-    c.licitacao("PL-1");
-    c.empenho("E1", 100 * R);
-    const int pg = c.pagamento("E1", "OB1", 80 * R);
-    c.anulacao("E1", "AN1", 30 * R);
-    c.anulacaoPagamento(pg, "AP1", 10 * R);
+    c.atosDoEmpenho(80 * R, 30 * R, 10 * R);
     EXPECT_TRUE(c.roda().empty()) << "paid 80 - 10, annulled 30: exactly the 100 committed";
     c.sql("UPDATE tabAnexo14Anulacoes SET ValorAnulado = ValorAnulado + 100"); // one cent
     const Problemas ps = c.roda();
